@@ -62,6 +62,12 @@ AnsiString& ModuleFileNameOverride() {
 
 std::uint32_t RandSeed = 0;
 
+void Assert(bool condition, std::string_view message, std::string_view unit, int line) {
+  if (condition) return;
+  const AnsiString text = message.empty() ? AnsiString("Assertion failure") : AnsiString(message);
+  throw EAssertionFailed(text + " (" + AnsiString(unit) + ", line " + IntToStr(line) + ")");
+}
+
 bool TryStrToInt(std::string_view text, int& value) { return ParseInteger(text, value); }
 
 int StrToInt(std::string_view text) {

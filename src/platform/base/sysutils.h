@@ -27,6 +27,17 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
+// A broken assertion: the message, the source unit and the line, as the
+// run-time library reports it ("message (unit.pas, line N)").
+class EAssertionFailed : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Raises EAssertionFailed when `condition` is false. An empty message reads
+// "Assertion failure".
+void Assert(bool condition, std::string_view message, std::string_view unit, int line);
+
 // Integer conversion as the run-time library's: leading blanks, an optional
 // sign, then decimal digits or "$" and hexadecimal digits, nothing after them.
 // Hexadecimal values wrap to 32 bits ("$FFFFFFFF" is -1); decimal values out of

@@ -42,6 +42,17 @@ TEST(TextHelpers, CaseTrimAndPosition) {
   EXPECT_EQ(Pos("z", "abc"), 0);
 }
 
+TEST(Assert, RaisesWithUnitAndLine) {
+  EXPECT_NO_THROW(Assert(true, "x", "unit.pas", 1));
+  try {
+    Assert(false, "The parameter Strings is unassigned!", "Winskinini.pas", 318);
+    ADD_FAILURE();
+  } catch (const EAssertionFailed& e) {
+    EXPECT_EQ(e.Message(), "The parameter Strings is unassigned! (Winskinini.pas, line 318)");
+  }
+  EXPECT_THROW(Assert(false, "", "imgutil.pas", 9), EAssertionFailed);
+}
+
 TEST(FileNames, SplitPathAndName) {
   EXPECT_EQ(ExtractFileName("/opt/brellis/Brellis"), "Brellis");
   EXPECT_EQ(ExtractFilePath("/opt/brellis/Brellis"), "/opt/brellis/");
