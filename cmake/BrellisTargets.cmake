@@ -59,3 +59,27 @@ function(brellis_fuzzer name)
     endif()
   endif()
 endfunction()
+
+# brellis_resources(target RESOURCES TYPE NAME FILE [TYPE NAME FILE ...])
+# Makes an object library `target` that embeds the files as the program's
+# resources. Link it into executables: object files are always kept, so the
+# resources register themselves at start.
+function(brellis_resources target)
+  cmake_parse_arguments(ARG "" "" "RESOURCES" ${ARGN})
+  set(files)
+  list(LENGTH ARG_RESOURCES count)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE 2 ${last} 3)
+    list(GET ARG_RESOURCES ${i} file)
+    list(APPEND files "${file}")
+  endforeach()
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}.cpp")
+  add_custom_command(OUTPUT "${out}"
+    COMMAND embed-resources "${out}" ${ARG_RESOURCES}
+    DEPENDS embed-resources ${files}
+    COMMENT "Embedding resources for ${target}"
+    VERBATIM)
+  add_library(${target} OBJECT "${out}")
+  target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}/src")
+  target_link_libraries(${target} PUBLIC platform_base)
+endfunction()
