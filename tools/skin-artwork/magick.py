@@ -254,8 +254,9 @@ class Frame:
             seed += 1
         return args
 
-    def render(self, path):
-        """Draws the frame into a PNG whose pixels are opaque or magenta."""
+    def render(self, path, keyed=True):
+        """Draws the frame into a PNG whose pixels are opaque or magenta;
+        with keyed false the PNG keeps its smooth transparency instead."""
         w, h = self.w * SCALE, self.h * SCALE
         args = ["-size", "%dx%d" % (w, h), "xc:none"]
         for kind, shape, data in self.layers:
@@ -265,7 +266,9 @@ class Frame:
             else:
                 args += self._layer_args(kind, shape, data)
         args += ["-scale", "%dx%d!" % (self.w, self.h)]
-        args += binarise() + [path]
+        if keyed:
+            args += binarise()
+        args.append(path)
         run(args)
         return path
 

@@ -89,6 +89,18 @@ class Mockup:
                     out])
         return out
 
+    def window_icon(self):
+        """The application icon when the main artwork has been drawn, else
+        a plain square of the accent colour."""
+        icon = os.path.normpath(os.path.join(
+            self.skin_dir, "..", "..", "art", "main", "brellis-16.png"))
+        if os.path.exists(icon):
+            return icon
+        out = self._tmp()
+        magick.run(["-size", "16x16", "xc:" + magick.hex_colour(P.ACCENT),
+                    out])
+        return out
+
     def put(self, png, x, y):
         self.ops.append(("image", png, x, y))
 

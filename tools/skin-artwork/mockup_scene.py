@@ -43,8 +43,7 @@ def _window(m, sec, x0, y0, w, h, title, active):
           left, y0)
     m.text(title, left + P.TEXT_BACK_CAP + 12, y0 + 7,
            P.TITLE_TEXT_ACTIVE if active else P.TITLE_TEXT_INACTIVE)
-    m.fill((66, 112, 176), x0 + 6, y0 + 5, x0 + 22, y0 + 21)
-    m.text("B", x0 + 10, y0 + 6, (255, 255, 255), 12, "DejaVu-Sans-Bold")
+    m.put(m.window_icon(), x0 + 6, y0 + 5)
     layout = caption_layout()
     for name, state in (("minimize", 1), ("maximize", 3 if active else 4),
                         ("close", 1 if active else 4)):
