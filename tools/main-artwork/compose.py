@@ -4,7 +4,7 @@ import os
 
 import elements as E
 import params as M
-from magick import hex_colour, run, lighten
+from magick import hex_colour, run, lighten, image_size
 
 WHITE = (255, 255, 255)
 
@@ -33,27 +33,33 @@ def brushed(w, h, seed, strength):
 
 
 def lattice_layer(w, h, x0, x1, step, colour, opacity, y0=0, y1=None):
-    """IM arguments drawing a fading trellis of diagonals over [x0, x1)."""
+    """IM arguments drawing a trellis of diagonals over [x0, x1) that fades
+    in from the left end and out towards the right end."""
     y1 = h if y1 is None else y1
     lines = []
     for c in range(x0 - (y1 - y0), x1 + (y1 - y0), step):
         lines.append("line %d,%d %d,%d" % (c, y1, c + (y1 - y0), y0))
         lines.append("line %d,%d %d,%d" % (c, y0, c + (y1 - y0), y1))
     mid = (x0 + x1) // 2
-    return ["(", "-size", "%dx%d" % (w, h), "xc:black", "-stroke", "white",
-            "-strokewidth", "1", "-draw", " ".join(lines),
-            "(", "-size", "%dx%d" % (w, h), "xc:black",
-            "(", "-size", "%dx%d" % (y1 - y0, mid - x0), "gradient:black-white",
-            "-rotate", "-90", ")", "-geometry", "+%d+%d" % (x0, y0),
-            "-compose", "Over", "-composite",
-            "(", "-size", "%dx%d" % (y1 - y0, x1 - mid), "gradient:white-black",
-            "-rotate", "-90", ")", "-geometry", "+%d+%d" % (mid, y0),
-            "-compose", "Over", "-composite", ")",
-            "-geometry", "+0+0", "-compose", "Multiply", "-composite",
-            "-evaluate", "multiply", str(opacity),
-            "(", "-size", "%dx%d" % (w, h), "xc:" + hex_colour(colour), ")",
-            "+swap", "-alpha", "off", "-compose", "CopyOpacity", "-composite",
-            "-stroke", "none", ")", "-geometry", "+0+0", "-compose", "Over", "-composite"]
+    fade_in = ["(", "-size", "%dx%d" % (y1 - y0, mid - x0),
+               "gradient:black-white", "-rotate", "-90", ")",
+               "-geometry", "+%d+%d" % (x0, y0), "-compose", "Over",
+               "-composite"]
+    fade_out = ["(", "-size", "%dx%d" % (y1 - y0, x1 - mid),
+                "gradient:white-black", "-rotate", "-90", ")",
+                "-geometry", "+%d+%d" % (mid, y0), "-compose", "Over",
+                "-composite"]
+    return (["(", "-size", "%dx%d" % (w, h), "xc:black", "-stroke", "white",
+             "-strokewidth", "1", "-draw", " ".join(lines),
+             "(", "-size", "%dx%d" % (w, h), "xc:black"] + fade_in +
+            fade_out + [")", "-geometry", "+0+0", "-compose", "Multiply",
+                        "-composite", "-evaluate", "multiply", str(opacity),
+                        "(", "-size", "%dx%d" % (w, h),
+                        "xc:" + hex_colour(colour), ")", "+swap",
+                        "-alpha", "off", "-compose", "CopyOpacity",
+                        "-composite", "-stroke", "none", ")",
+                        "-geometry", "+0+0", "-compose", "Over",
+                        "-composite"])
 
 
 def place(png, x, y):
@@ -67,26 +73,25 @@ def text_image(work, name, text, font, size, colour):
 
 def header(work, out_path):
     w, h = M.HEADER_SIZE
-    args = vertical_gradient(w, h, [(0, (250, 251, 252)), (0.5, (233, 235, 239)),
-                            (0.52, (224, 227, 233)), (1, (212, 216, 223))])
+    args = vertical_gradient(w, h, [(0, (250, 251, 252)),
+                                    (0.5, (233, 235, 239)),
+                                    (0.52, (224, 227, 233)),
+                                    (1, (212, 216, 223))])
     args += brushed(w, h, 5, 0.35)
     args += lattice_layer(w, h, 560, 900, 14, WHITE, 0.3, 0, h - 4)
-    args += ["-fill", hex_colour(WHITE), "-draw", "line 0,0 %d,0" % w,
-             "-fill", "#C4C8D0", "-draw", "line 0,%d %d,%d" % (h - 3, w,
-                                                               h - 3),
-             "-fill", hex_colour(M.ACCENT), "-draw",
-             "line 0,%d %d,%d" % (h - 2, w, h - 2),
-             "-fill", hex_colour(M.ACCENT_DARK), "-draw",
-             "line 0,%d %d,%d" % (h - 1, w, h - 1)]
+    rules = [("#FFFFFF", 0), ("#C4C8D0", h - 3),
+             (hex_colour(M.ACCENT), h - 2), (hex_colour(M.ACCENT_DARK), h - 1)]
+    for colour, y in rules:
+        args += ["-fill", colour, "-draw", "line 0,%d %d,%d" % (y, w, y)]
     # Logo area.
-    lx, ly, lw, lh = M.HEADER_SPOTS["Image4"]
+    lx, ly, _, _ = M.HEADER_SPOTS["Image4"]
     args += place(E.emblem(os.path.join(work, "emblem48.png"), 48), lx + 4,
-                ly + 5)
+                  ly + 5)
     word = text_image(work, "wordmark.png", "Brellis", M.LATIN_BOLD, 30,
-                 (38, 60, 98))
+                      (38, 60, 98))
     args += place(word, lx + 62, ly + 1)
-    sub = text_image(work, "subtitle.png", "综合服务平台  客户端", M.HEADING_FONT, 13,
-                M.INK_SOFT)
+    sub = text_image(work, "subtitle.png", "综合服务平台  客户端",
+                     M.HEADING_FONT, 13, M.INK_SOFT)
     args += place(sub, lx + 65, ly + 37)
     args += ["-fill", "#C2C6CE", "-draw", "line 256,34 256,92",
              "-fill", "#FFFFFF", "-draw", "line 257,34 257,92"]
@@ -95,14 +100,14 @@ def header(work, out_path):
         args += place(E.nav_button(work, name, label, glyph, sw, sh), x, y)
     # Window buttons under their hot spots.
     mx, _, mw, _ = M.HEADER_SPOTS["Image5"]
-    cx, _, cw, _ = M.HEADER_SPOTS["Image_Close"]
+    cx, _, _, _ = M.HEADER_SPOTS["Image_Close"]
     args += place(E.window_button(os.path.join(work, "minimise.png"),
-                                mw - 2, 27, "minimise"), mx + 1, 0)
+                                  mw - 2, 27, "minimise"), mx + 1, 0)
     args += place(E.window_button(os.path.join(work, "close.png"),
-                                w - cx - 3, 27, "close"), cx + 1, 0)
+                                  w - cx - 3, 27, "close"), cx + 1, 0)
     tag = text_image(work, "tagline.png", "让服务更简单 · 让沟通更高效",
-                M.HEADING_FONT, 13, M.INK_SOFT)
-    tw, _ = E.size_of(tag)
+                     M.HEADING_FONT, 13, M.INK_SOFT)
+    tw, _ = image_size(tag)
     args += place(tag, w - 22 - tw, 68)
     run(args + ["-quality", str(M.JPEG_QUALITY), "-sampling-factor", "1x1",
                 "-strip", out_path])
@@ -111,7 +116,8 @@ def header(work, out_path):
 
 def status(work, out_path):
     w, h = M.STATUS_SIZE
-    args = vertical_gradient(w, h, [(0, (242, 243, 246)), (1, (220, 223, 229))])
+    args = vertical_gradient(w, h, [(0, (242, 243, 246)),
+                                    (1, (220, 223, 229))])
     args += ["-fill", "#B9BEC8", "-draw", "line 0,0 %d,0" % w,
              "-fill", "#FFFFFF", "-draw", "line 0,1 %d,1" % w]
     run(args + ["-quality", str(M.JPEG_QUALITY), "-sampling-factor", "1x1",

@@ -3,12 +3,11 @@ service tiles, navigation buttons, the emblem, window buttons, the support
 button, and text labels."""
 
 import os
-import subprocess
 
 import glyphs
 import params as M
-from magick import Frame, Shape, solid, vgrad, mix, hex_colour, run, lighten, \
-    darken
+from magick import Frame, Shape, solid, vgrad, mix, hex_colour, run, \
+    lighten, darken, image_size
 
 
 def text_png(text, font, size, colour, out_path, weight=None):
@@ -22,16 +21,9 @@ def text_png(text, font, size, colour, out_path, weight=None):
     return out_path
 
 
-def size_of(path):
-    out = subprocess.run(["identify", "-format", "%w %h", path],
-                         capture_output=True, text=True, check=True).stdout
-    w, h = out.split()
-    return int(w), int(h)
-
-
 def put_centred(base, overlay, cx, top, out_path):
     """Composites overlay with its top centre at (cx, top)."""
-    w, _ = size_of(overlay)
+    w, _ = image_size(overlay)
     run([base, overlay, "-geometry", "+%d+%d" % (round(cx - w / 2), top),
          "-compose", "Over", "-composite", out_path])
     return out_path
@@ -144,7 +136,7 @@ def support_button(workdir, w, h):
     pill = f.render(os.path.join(workdir, "support-pill.png"), keyed=False)
     text = text_png("在线客服", M.HEADING_FONT, 12, (255, 255, 255),
                     os.path.join(workdir, "support-label.png"))
-    tw, th = size_of(text)
+    tw, th = image_size(text)
     out = os.path.join(workdir, "support.png")
     run([pill, text, "-geometry", "+%d+%d" % (23 + (w - 27 - tw) // 2,
                                                (h - th) // 2),

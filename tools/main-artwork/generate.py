@@ -64,8 +64,8 @@ def readme():
     lines = [
         "# Main window pictures",
         "",
-        "Written by `tools/main-artwork/generate.py`; change the generator and",
-        "run it again rather than editing these files. Preview:",
+        "Written by `tools/main-artwork/generate.py`; change the generator",
+        "and run it again rather than editing these files. Preview:",
         "`docs/main-window-preview.png`.",
         "",
         "| File | Size | Shown |",
@@ -87,7 +87,8 @@ def readme():
         "",
         "Home-screen tiles (the picture starts at client y 107):",
         "",
-        "| Tile | Client rectangle | In the picture | Service | Label | Icon |",
+        "| Tile | Client rectangle | In the picture | Service | Label "
+        "| Icon |",
         "|---|---|---|---|---|---|",
     ]
     for name, (x, y, w, h), number, label, glyph, _ in M.TILES:

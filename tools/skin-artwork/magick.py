@@ -24,6 +24,14 @@ def run(args):
                            + "\n" + " ".join(str(a) for a in args)[:2000])
 
 
+def image_size(path):
+    """Width and height of a picture file."""
+    out = subprocess.run(["identify", "-format", "%w %h", path],
+                         capture_output=True, text=True, check=True).stdout
+    w, h = out.split()
+    return int(w), int(h)
+
+
 def hex_colour(rgb):
     r, g, b = rgb
     return "#%02X%02X%02X" % (r, g, b)
@@ -208,7 +216,7 @@ def _stops(stops):
 
 
 class Frame:
-    """One picture frame: a stack of painted layers over a transparent field."""
+    """One picture frame: painted layers over a transparent field."""
 
     def __init__(self, w, h, background=None):
         self.w, self.h = w, h

@@ -45,12 +45,12 @@ class Mockup:
         bottom_rows keeps only that many rows at the frame's bottom."""
         src = self.frame(part, frames, index, stacked)
         if bottom_rows is not None:
-            fw, fh = _size(src)
+            fw, fh = magick.image_size(src)
             cut = self._tmp()
             magick.run([src, "-crop", "%dx%d+0+%d" % (
                 fw, bottom_rows, fh - bottom_rows), "+repage", cut])
             src = cut
-        fw, fh = _size(src)
+        fw, fh = magick.image_size(src)
         left, top, right, bottom = margins
         if w < left + right:
             left = right = 0
@@ -131,16 +131,8 @@ class Mockup:
         return out_path
 
 
-def _size(path):
-    import subprocess
-    out = subprocess.run(["identify", "-format", "%w %h", path],
-                         capture_output=True, text=True, check=True).stdout
-    w, h = out.split()
-    return int(w), int(h)
-
-
 def _frame_geometry(src, frames, index, stacked):
-    w, h = _size(src)
+    w, h = magick.image_size(src)
     if stacked:
         fh = h // frames
         return "%dx%d+0+%d" % (w, fh, (index - 1) * fh)

@@ -38,7 +38,8 @@ def small_button(w, h, state, glyph, radius, alert=False):
     outline, body, top, ink = _button_look(state, alert)
     f = Frame(w, h)
     f.fill(Shape().rrect(0, 0, w, h, radius), solid(outline))
-    f.fill(Shape().rrect(1, 1, w - 1, h - 1, radius - 1), vgrad(body, 1, h - 1))
+    f.fill(Shape().rrect(1, 1, w - 1, h - 1, radius - 1),
+           vgrad(body, 1, h - 1))
     f.fill(Shape().rect(radius, 1, w - radius, 2), solid(top))
     shift = 1 if state == PRESSED else 0
     f.fill(glyph(Shape(), shift, shift), solid(ink))
@@ -46,10 +47,10 @@ def small_button(w, h, state, glyph, radius, alert=False):
 
 
 def glyph_close(s, dx, dy, cx=10.5, cy=8.5, half=3.0, width=1.7):
-    s.stroke([(cx - half + dx, cy - half + dy), (cx + half + dx, cy + half + dy)],
-             width, cap="butt")
-    return s.stroke([(cx + half + dx, cy - half + dy),
-                     (cx - half + dx, cy + half + dy)], width, cap="butt")
+    x0, x1, y0, y1 = cx - half + dx, cx + half + dx, cy - half + dy, \
+        cy + half + dy
+    s.stroke([(x0, y0), (x1, y1)], width, cap="butt")
+    return s.stroke([(x1, y0), (x0, y1)], width, cap="butt")
 
 
 def glyph_maximize(s, dx, dy, x0=6, y0=5, x1=15, y1=13):

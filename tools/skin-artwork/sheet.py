@@ -15,7 +15,7 @@ def _tile(bmp_path, caption, out_path):
     shown = out_path + ".pic.png"
     magick.run([bmp_path, "-transparent", magick.KEY,
                 "-scale", "%d%%" % (MAGNIFY * 100), shown])
-    w, h = _size(shown)
+    w, h = magick.image_size(shown)
     magick.run(["-size", "2x2", "xc:#BDBDC4", "-fill", "#ECECF0",
                 "-draw", "point 0,0 point 1,1", "-scale", "600%",
                 "-write", "mpr:check", "+delete",
@@ -33,13 +33,6 @@ def _tile(bmp_path, caption, out_path):
     return out_path
 
 
-def _size(path):
-    out = subprocess.run(["identify", "-format", "%w %h", path],
-                         capture_output=True, text=True, check=True).stdout
-    w, h = out.split()
-    return int(w), int(h)
-
-
 def contact_sheet(entries, workdir, out_path, title):
     """entries: list of (bmp path, caption).  Packs tiles into rows."""
     os.makedirs(workdir, exist_ok=True)
@@ -50,7 +43,7 @@ def contact_sheet(entries, workdir, out_path, title):
                            os.path.join(workdir, "tile%03d.png" % i)))
     rows, row, width = [], [], 0
     for t in tiles:
-        w, _ = _size(t)
+        w, _ = magick.image_size(t)
         if row and width + w > ROW_WIDTH:
             rows.append(row)
             row, width = [], 0
