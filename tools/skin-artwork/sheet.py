@@ -61,6 +61,7 @@ def contact_sheet(entries, workdir, out_path, title):
                 "-font", "DejaVu-Sans-Bold", "-pointsize", "18",
                 "label:" + title] + row_paths +
                ["-gravity", "West", "-append", "-bordercolor", BACKGROUND,
-                "-border", "12", "-strip", "-define",
+                "-border", "12", "+repage", "-depth", "8", "-strip",
+                "-define",
                 "png:exclude-chunk=date,time", out_path])
     return out_path
