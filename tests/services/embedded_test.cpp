@@ -116,6 +116,29 @@ TEST_F(Embedded, MissingEntryIsAnEmptyResultAndTwoLookupsKeepOnlyTheSecond) {
   EXPECT_EQ(proc_.Fields(1).AsString(), "10000");
 }
 
+TEST_F(Embedded, ResultIsWalkedLikeADataSet) {
+  Open();
+  EXPECT_THROW(proc_.RecordCount(), EDatabaseError);
+  EXPECT_EQ(proc_.FieldCount(), 0);
+  ASSERT_TRUE(dbtest::LookUpDict(proc_, "1021"));
+  ASSERT_EQ(proc_.RecordCount(), 15);
+  EXPECT_TRUE(proc_.Bof());
+  EXPECT_EQ(proc_.Fields(0).AsInteger(), 10);
+  AnsiString seen;
+  while (!proc_.Eof()) {
+    seen += proc_.FieldByName("NSECOID").AsString() + " ";
+    proc_.Next();
+  }
+  EXPECT_EQ(seen, "10 11 12 13 14 15 16 18 19 20 21 22 23 25 26 ");
+  EXPECT_FALSE(proc_.Bof());
+  EXPECT_EQ(proc_.Fields(0).AsString(), "26");  // the last row stays current
+  proc_.First();
+  EXPECT_EQ(proc_.Fields(0).AsString(), "10");
+  EXPECT_THROW(proc_.SetProcedureName("dbo.[P_Get_Bas_DictEx]"), EDatabaseError);
+  proc_.Close();
+  EXPECT_EQ(proc_.FieldCount(), 0);
+}
+
 TEST_F(Embedded, FailuresMakeTheLookupFalse) {
   // Never opened, then closed after use.
   EXPECT_FALSE(dbtest::LookUpDictEx(proc_, "1021", "10"));
