@@ -101,6 +101,21 @@ TEST_F(Embedded, FirstOpenCreatesTheSeededDatabaseBesideTheExecutable) {
   EXPECT_EQ(proc_.Fields(1).AsString(), "10000");
 }
 
+TEST_F(Embedded, EveryPageEntryHasAShippedPage) {
+  Open();
+  ASSERT_TRUE(dbtest::LookUpDict(proc_, "1021"));
+  const AnsiString prefix = "file://" + folder_.string() + "/pages/";
+  for (; !proc_.Eof(); proc_.Next()) {
+    const AnsiString address = proc_.Fields(1).AsString();
+    ASSERT_EQ(address.rfind(prefix, 0), 0u) << address;
+    const AnsiString page = address.substr(prefix.size(), address.find('?') - prefix.size());
+    EXPECT_EQ(page, "service-" + proc_.Fields(0).AsString() + ".html");
+    EXPECT_TRUE(fs::is_regular_file(fs::path(BRELLIS_SOURCE_DIR) / "resources/pages" / page)) << page;
+    // The digest the program appends becomes the query value.
+    EXPECT_EQ(address.substr(address.size() - 8), "?digest=");
+  }
+}
+
 TEST_F(Embedded, MissingEntryIsAnEmptyResultAndTwoLookupsKeepOnlyTheSecond) {
   Open();
   ASSERT_TRUE(dbtest::LookUpDictEx(proc_, "1021", "17"));
