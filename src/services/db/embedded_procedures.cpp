@@ -133,14 +133,14 @@ ProcedureBody FindProcedureBody(const AnsiString& name) {
     ProcedureBody body;
   };
   static constexpr Entry kBodies[] = {
-      {"P_Get_Bas_Dict", GetBasDict},
-      {"P_Get_Bas_DictEx", GetBasDictEx},
-      {"P_Public_Log_UserLog", PublicLogUserLog},
+      {"P_Get_Bas_Dict", {GetBasDict, false}},
+      {"P_Get_Bas_DictEx", {GetBasDictEx, false}},
+      {"P_Public_Log_UserLog", {PublicLogUserLog, true}},
   };
   for (const Entry& entry : kBodies) {
     if (SameText(name, entry.name)) return entry.body;
   }
-  return nullptr;
+  return {};
 }
 
 }  // namespace services::db

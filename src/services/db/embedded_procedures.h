@@ -25,9 +25,15 @@ struct ProcedureCall {
   void SetOutput(const AnsiString& name, const Value& value);
 };
 
-using ProcedureBody = void (*)(ProcedureCall& call);
+struct ProcedureBody {
+  void (*run)(ProcedureCall& call) = nullptr;
+  // Bodies that write take the database's write lock when they start, so
+  // that two writers wait for each other instead of failing half-way.
+  bool writes = false;
+};
 
-// The body of the catalog's procedure `name`; null when the service has none.
+// The body of the catalog's procedure `name`; `run` is null when the service
+// has none.
 ProcedureBody FindProcedureBody(const AnsiString& name);
 
 }  // namespace services::db

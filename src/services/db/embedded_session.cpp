@@ -72,8 +72,8 @@ class EmbeddedSession final : public Session {
   ResultSet ExecuteProcedure(const AnsiString& procedureName, Parameters& parameters, int commandTimeout) override {
     sqlite3_busy_timeout(db_, commandTimeout > 0 ? commandTimeout * 1000 : 0x7FFFFFFF);
     const AnsiString procedure = ResolveProcedure(db_, procedureName);
-    const ProcedureBody body = procedure.empty() ? nullptr : FindProcedureBody(procedure);
-    if (body == nullptr) throw EDatabaseError("Could not find stored procedure '" + procedureName + "'.");
+    const ProcedureBody body = procedure.empty() ? ProcedureBody() : FindProcedureBody(procedure);
+    if (body.run == nullptr) throw EDatabaseError("Could not find stored procedure '" + procedureName + "'.");
 
     ProcedureCall call;
     call.db = db_;
@@ -102,10 +102,10 @@ class EmbeddedSession final : public Session {
   }
 
  private:
-  void RunInTransaction(ProcedureBody body, ProcedureCall& call) {
-    Run("BEGIN IMMEDIATE");
+  void RunInTransaction(const ProcedureBody& body, ProcedureCall& call) {
+    Run(body.writes ? "BEGIN IMMEDIATE" : "BEGIN");
     try {
-      body(call);
+      body.run(call);
       Run("COMMIT");
     } catch (...) {
       sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
