@@ -4,6 +4,7 @@
 
 #include "identity/IdentityProbe.h"
 #include "services/host_identity.h"
+#include "services/loopback.h"
 #include "services/loopback_http_server.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST(PublicAddress, MissingMarkersErrorStatusAndRefusalGiveTheEmptyText) {
   EXPECT_EQ(PublicAddressForSwitch("1", noBrackets.Host()), "");
   LoopbackHttpServer failing(500, kPage);
   EXPECT_EQ(PublicAddressForSwitch("1", failing.Host()), "");
-  EXPECT_EQ(PublicAddressForSwitch("1", "127.0.0.1:" + std::to_string(httptest::RefusingPort())), "");
+  EXPECT_EQ(PublicAddressForSwitch("1", "127.0.0.1:" + std::to_string(looptest::RefusingPort())), "");
 }
 
 TEST(IdentityProbe, MacTextHasSixUpperCasePairs) {

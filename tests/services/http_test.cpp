@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "services/http.h"
+#include "services/loopback.h"
 #include "services/loopback_http_server.h"
 
 namespace {
@@ -28,7 +29,7 @@ TEST(HttpGet, ErrorStatusRedirectRefusalAndOversizeBodyRaise) {
   }
   LoopbackHttpServer moved(302, "", "Location: http://127.0.0.1:1/\r\n");
   EXPECT_THROW(HttpGet("http://" + moved.Host() + "/"), EHttpError);
-  EXPECT_THROW(HttpGet("http://127.0.0.1:" + std::to_string(httptest::RefusingPort()) + "/ic.asp"), EHttpError);
+  EXPECT_THROW(HttpGet("http://127.0.0.1:" + std::to_string(looptest::RefusingPort()) + "/ic.asp"), EHttpError);
   LoopbackHttpServer huge(200, std::string(services::kHttpMaxBodyBytes + 1, 'x'));
   EXPECT_THROW(HttpGet("http://" + huge.Host() + "/"), EHttpError);
   EXPECT_THROW(HttpGet("ftp://127.0.0.1/"), EHttpError);

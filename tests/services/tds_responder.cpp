@@ -1,12 +1,10 @@
 #include "services/tds_responder.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "services/loopback.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <fcntl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -174,32 +172,28 @@ void SendMessage(int fd, std::uint8_t type, const std::vector<std::uint8_t>& pay
   } while (sent < payload.size());
 }
 
+// One client message, assembled from its packets.
+bool ReadMessage(int fd, int stopSignal, std::uint8_t& type, std::vector<std::uint8_t>& message) {
+  message.clear();
+  while (true) {
+    std::uint8_t header[8];
+    if (!ReadExactly(fd, header, sizeof header, stopSignal)) return false;
+    const std::size_t length = (static_cast<std::size_t>(header[2]) << 8) | header[3];
+    if (length < 8) return false;
+    std::vector<std::uint8_t> body(length - 8);
+    if (!body.empty() && !ReadExactly(fd, body.data(), body.size(), stopSignal)) return false;
+    type = header[0];
+    message.insert(message.end(), body.begin(), body.end());
+    if ((header[1] & 0x01) != 0) return true;
+  }
+}
+
 }  // namespace
 
 TdsResponder::TdsResponder(Behaviour behaviour, Handler handler)
-    : behaviour_(behaviour), handler_(std::move(handler)) {
-  listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof address;
-  if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-      ::listen(listener_, 4) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
-      ::pipe2(wake_, O_CLOEXEC) != 0) {
-    throw WireError("the responder could not listen");
-  }
-  port_ = ntohs(address.sin_port);
-  thread_ = std::thread([this] { Serve(); });
-}
-
-TdsResponder::~TdsResponder() {
-  const char stop = 1;
-  if (::write(wake_[1], &stop, 1) != 1) std::perror("responder wake");
-  thread_.join();
-  ::close(listener_);
-  ::close(wake_[0]);
-  ::close(wake_[1]);
-}
+    : behaviour_(behaviour),
+      handler_(std::move(handler)),
+      listener_([this](int fd, int stopSignal) { ServeConnection(fd, stopSignal); }) {}
 
 std::vector<RpcCall> TdsResponder::Calls() const {
   std::lock_guard lock(mutex_);
@@ -216,37 +210,11 @@ int TdsResponder::Cancels() const {
   return cancels_;
 }
 
-void TdsResponder::Serve() {
-  while (true) {
-    pollfd fds[2] = {{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-    if (::poll(fds, 2, -1) < 0 || fds[1].revents != 0) return;
-    const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) continue;
-    ServeConnection(fd);
-    ::close(fd);
-  }
-}
-
-bool TdsResponder::ReadMessage(int fd, std::uint8_t& type, std::vector<std::uint8_t>& message) {
-  message.clear();
-  while (true) {
-    std::uint8_t header[8];
-    if (!ReadExactly(fd, header, sizeof header, wake_[0])) return false;
-    const std::size_t length = (static_cast<std::size_t>(header[2]) << 8) | header[3];
-    if (length < 8) return false;
-    std::vector<std::uint8_t> body(length - 8);
-    if (!body.empty() && !ReadExactly(fd, body.data(), body.size(), wake_[0])) return false;
-    type = header[0];
-    message.insert(message.end(), body.begin(), body.end());
-    if ((header[1] & 0x01) != 0) return true;
-  }
-}
-
-void TdsResponder::ServeConnection(int fd) {
+void TdsResponder::ServeConnection(int fd, int stopSignal) {
   std::uint8_t type = 0;
   std::vector<std::uint8_t> message;
   bool close = false;
-  while (!close && ReadMessage(fd, type, message)) {
+  while (!close && ReadMessage(fd, stopSignal, type, message)) {
     try {
       Answer(fd, type, message, close);
     } catch (const WireError& e) {

@@ -7,9 +7,9 @@
 #include <functional>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "services/loopback.h"
 #include "services/tds_wire.h"
 
 namespace tdstest {
@@ -73,31 +73,23 @@ class TdsResponder {
   using Handler = std::function<RpcReply(const RpcCall&)>;
 
   TdsResponder(Behaviour behaviour, Handler handler);
-  ~TdsResponder();
-  TdsResponder(const TdsResponder&) = delete;
-  TdsResponder& operator=(const TdsResponder&) = delete;
 
-  int Port() const { return port_; }
+  int Port() const { return listener_.Port(); }
   std::vector<RpcCall> Calls() const;
   LoginRecord Login() const;
   int Cancels() const;
 
  private:
-  void Serve();
-  void ServeConnection(int fd);
-  bool ReadMessage(int fd, std::uint8_t& type, std::vector<std::uint8_t>& message);
+  void ServeConnection(int fd, int stopSignal);
   void Answer(int fd, std::uint8_t type, const std::vector<std::uint8_t>& message, bool& close);
 
   Behaviour behaviour_;
   Handler handler_;
-  int listener_ = -1;
-  int wake_[2] = {-1, -1};
-  int port_ = 0;
-  std::thread thread_;
   mutable std::mutex mutex_;
   std::vector<RpcCall> calls_;
   LoginRecord login_;
   int cancels_ = 0;
+  looptest::LoopbackListener listener_;
 };
 
 }  // namespace tdstest

@@ -1,17 +1,13 @@
 // The TDS backend end to end: FreeTDS db-lib against the loopback responder.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 
 #include "app/Unit_Public.h"
 #include "platform/base/sysutils.h"
 #include "services/db_calls.h"
+#include "services/loopback.h"
 #include "services/tds_fake_service.h"
 
 namespace {
@@ -23,19 +19,6 @@ using tdstest::FakeService;
 using tdstest::TdsResponder;
 
 AnsiString SourceFor(int port) { return "127.0.0.1," + IntToStr(port); }
-
-// A loopback port with nothing listening on it.
-int RefusingPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof address;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-  ::close(fd);
-  return ntohs(address.sin_port);
-}
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -199,7 +182,7 @@ TEST_F(Tds, LostConnectionMidRunFailsEveryLaterCall) {
 }
 
 TEST_F(Tds, RefusedPortFailsWithFreeTdsMessage) {
-  connection_.SetConnectionString(dbtest::ProgramConnectionString("pw", "sa", "db", SourceFor(RefusingPort())));
+  connection_.SetConnectionString(dbtest::ProgramConnectionString("pw", "sa", "db", SourceFor(looptest::RefusingPort())));
   const auto start = std::chrono::steady_clock::now();
   try {
     connection_.Open();

@@ -137,33 +137,16 @@ DataType DataTypeFromSqlName(const AnsiString& typeName) {
   return DataType::Unknown;
 }
 
-Value Value::Integer(std::int64_t value) {
-  Value v;
-  v.kind_ = Kind::Integer;
-  v.integer_ = value;
-  return v;
-}
+Value::Value(Kind kind, std::int64_t integer, double real, AnsiString text)
+    : kind_(kind), integer_(integer), float_(real), text_(std::move(text)) {}
 
-Value Value::Float(double value) {
-  Value v;
-  v.kind_ = Kind::Float;
-  v.float_ = value;
-  return v;
-}
+Value Value::Integer(std::int64_t value) { return Value(Kind::Integer, value, 0, AnsiString()); }
 
-Value Value::Text(AnsiString value) {
-  Value v;
-  v.kind_ = Kind::Text;
-  v.text_ = std::move(value);
-  return v;
-}
+Value Value::Float(double value) { return Value(Kind::Float, 0, value, AnsiString()); }
 
-Value Value::DateTime(TDateTime value) {
-  Value v;
-  v.kind_ = Kind::DateTime;
-  v.float_ = value;
-  return v;
-}
+Value Value::Text(AnsiString value) { return Value(Kind::Text, 0, 0, std::move(value)); }
+
+Value Value::DateTime(TDateTime value) { return Value(Kind::DateTime, 0, value, AnsiString()); }
 
 std::int64_t Value::AsInteger() const {
   if (kind_ == Kind::Integer) return integer_;

@@ -68,6 +68,8 @@ class Value {
   friend bool operator==(const Value&, const Value&) = default;
 
  private:
+  Value(Kind kind, std::int64_t integer, double real, AnsiString text);
+
   Kind kind_ = Kind::Null;
   std::int64_t integer_ = 0;
   double float_ = 0;
