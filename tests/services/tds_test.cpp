@@ -1,10 +1,16 @@
 // The TDS backend end to end: FreeTDS db-lib against the loopback responder.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/Unit_Public.h"
+#include "platform/base/datetime.h"
 #include "platform/base/sysutils.h"
 #include "services/db_calls.h"
 #include "services/loopback.h"
@@ -12,6 +18,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using services::db::Connection;
 using services::db::EDatabaseError;
 using services::db::StoredProc;
@@ -63,7 +70,7 @@ TEST_F(Tds, DictionaryLookupRunsTheCatalogQueryThenTheCall) {
   EXPECT_EQ(calls[1].params[0].name, "@snFirsID");
   EXPECT_EQ(std::get<std::int64_t>(calls[1].params[0].value), 1021);
   EXPECT_EQ(std::get<std::int64_t>(calls[1].params[1].value), 10);
-  for (const auto& p : calls[1].params) std::printf("param %s type %02X\n", p.name.c_str(), p.wireType);
+  EXPECT_EQ(calls[1].params[0].wireType, 0x26);  // int, sent as INTN(4)
 }
 
 TEST_F(Tds, LoginSendsEightParametersAndReadsOutputsAndTheAccountRow) {
@@ -89,8 +96,12 @@ TEST_F(Tds, LoginSendsEightParametersAndReadsOutputsAndTheAccountRow) {
   for (std::size_t i = 0; i < 8; ++i) {
     EXPECT_EQ(call.params[i].name, order[i]);
     EXPECT_EQ(call.params[i].output, i >= 6) << order[i];
-    std::printf("%s type %02X null %d\n", order[i], call.params[i].wireType, (int)std::holds_alternative<std::monostate>(call.params[i].value));
   }
+  // Texts travel as NVARCHAR; db-lib cannot send an empty text, which arrives as NULL.
+  EXPECT_EQ(call.Find("@vcPone")->wireType, 0xE7);
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(call.Find("@vcLoginWIP")->value));
+  EXPECT_EQ(std::get<std::int64_t>(call.Find("@outErrNum")->value), 0);
+  EXPECT_EQ(std::get<std::string>(call.Find("@outErrMsg")->value), "0");
   EXPECT_EQ(std::get<std::string>(call.Find("@vcComputer")->value), "主机");
   EXPECT_EQ(DecryptStr(std::get<std::string>(call.Find("@vcPass")->value)), "666");
 }
@@ -181,7 +192,10 @@ TEST_F(Tds, LostConnectionMidRunFailsEveryLaterCall) {
   EXPECT_FALSE(dbtest::LookUpDictEx(proc_, "1021", "10"));
 }
 
-TEST_F(Tds, RefusedPortFailsWithFreeTdsMessage) {
+TEST_F(Tds, RefusedPortFailsWithFreeTdsMessageInTheLogLine) {
+  const fs::path folder = fs::temp_directory_path() / ("brellis-tds-log-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  OverrideModuleFileName((folder / "Brellis").string());
   connection_.SetConnectionString(dbtest::ProgramConnectionString("pw", "sa", "db", SourceFor(looptest::RefusingPort())));
   const auto start = std::chrono::steady_clock::now();
   try {
@@ -190,8 +204,16 @@ TEST_F(Tds, RefusedPortFailsWithFreeTdsMessage) {
   } catch (const EDatabaseError& e) {
     std::printf("refused port failed after %.3f s: %s\n", SecondsSince(start), e.Message().c_str());
     EXPECT_NE(e.Message().find("Unable to connect"), AnsiString::npos) << e.Message();
+    // The line the start-up writes when the connection fails.
+    WriteLog("", u8"连接失败！请重试！[错误信息："_ansi + e.Message() + "]");
   }
   EXPECT_FALSE(connection_.Connected());
+  std::ifstream in(folder / "log" / (FormatDateTime("yyyymmdd", Date()) + ".txt"), std::ios::binary);
+  std::stringstream line;
+  line << in.rdbuf();
+  EXPECT_NE(line.str().find(u8"[错误信息：Unable to connect: "_ansi), std::string::npos) << line.str();
+  OverrideModuleFileName("");
+  fs::remove_all(folder);
 }
 
 TEST_F(Tds, SilentServerEndsInTheLoginTimeout) {
