@@ -8,7 +8,7 @@ namespace services::db {
 namespace {
 
 [[noreturn]] void RaiseFormat(const AnsiString& detail) {
-  throw EDatabaseError("Format of the initialization string does not conform to specification (" + detail + ")");
+  throw EDatabaseError("Malformed connection string (" + detail + ")");
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
