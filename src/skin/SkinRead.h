@@ -49,9 +49,10 @@ class TLZH {
 std::vector<std::uint8_t> LzhUnpackBytes(std::span<const std::uint8_t> stream, std::int64_t count);
 std::vector<std::uint8_t> LzhPackBytes(std::span<const std::uint8_t> data);
 
-// Package versions and the size of the block each one carries after the header.
+// The version packages are written with.
 constexpr int SkinPackageVersion = 70000;
-// The size of the version block, or -1 for a version that is not accepted.
+// The size of the block that follows the header in a package of the given
+// version, or -1 for a version that is not accepted.
 int SkinVersionBlockSize(std::int32_t version);
 
 // The largest number of entries a package may hold.

@@ -10,8 +10,8 @@
 #include "skin/SkinReadLzhTree.h"
 
 const char* const LzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-// Giving memory back cannot fail here; the message exists for callers that
-// report the codec's errors by text.
+// Giving memory back cannot fail here, so nothing raises this one; it stays
+// beside the other as part of the codec's messages.
 const char* const LzhFreeErrorMessage = "LZH : Error freeing memory for dictionary tables";
 
 namespace {
@@ -225,21 +225,4 @@ void TLZH::Unpack(std::int64_t count, const TReadBytes& read, const TWriteBytes&
     }
   }
   if (at > outputStart) write(outputStart, static_cast<int>(at - outputStart));
-}
-
-std::vector<std::uint8_t> LzhUnpackBytes(std::span<const std::uint8_t> stream, std::int64_t count) {
-  std::vector<std::uint8_t> out;
-  if (count > 0) out.reserve(static_cast<std::size_t>(count) + LongestMatch);
-  std::size_t next = 0;
-  TLZH codec;
-  codec.Unpack(
-      count,
-      [&](std::uint8_t* buffer, int size) {
-        const std::size_t n = std::min(stream.size() - next, static_cast<std::size_t>(size));
-        if (n > 0) std::memcpy(buffer, stream.data() + next, n);
-        next += n;
-        return static_cast<int>(n);
-      },
-      [&](const std::uint8_t* buffer, int size) { out.insert(out.end(), buffer, buffer + size); });
-  return out;
 }

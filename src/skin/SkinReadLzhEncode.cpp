@@ -175,19 +175,3 @@ std::int64_t TLZH::Pack(std::int64_t count, const TReadBytes& read, const TWrite
   encoder->Run();
   return taken;
 }
-
-std::vector<std::uint8_t> LzhPackBytes(std::span<const std::uint8_t> data) {
-  std::vector<std::uint8_t> out;
-  std::size_t next = 0;
-  TLZH codec;
-  codec.Pack(
-      static_cast<std::int64_t>(data.size()),
-      [&](std::uint8_t* buffer, int size) {
-        const std::size_t n = std::min(data.size() - next, static_cast<std::size_t>(size));
-        if (n > 0) std::memcpy(buffer, data.data() + next, n);
-        next += n;
-        return static_cast<int>(n);
-      },
-      [&](const std::uint8_t* buffer, int size) { out.insert(out.end(), buffer, buffer + size); });
-  return out;
-}

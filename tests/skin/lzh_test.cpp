@@ -72,8 +72,9 @@ TEST(Lzh, RoundTripsSmallAndSpecialInputs) {
 TEST(Lzh, RoundTripsLargeMixedData) { ExpectRoundTrip(MixedBytes(300 * 1024, 7)); }
 
 TEST(Lzh, RoundTripsThroughTreeRebuilds) {
-  // Every literal counts once at the root; the tree is rebuilt each time the
-  // root reaches 0x8000, so 120,000 random literals rebuild it three times.
+  // Every symbol counts once at the root, and the tree is rebuilt (halved)
+  // whenever the root reaches 0x8000: 120,000 mostly literal symbols pass
+  // through several rebuilds.
   ExpectRoundTrip(RandomBytes(120000, 11));
 }
 

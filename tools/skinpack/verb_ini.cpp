@@ -16,8 +16,8 @@ int Ini(const Arguments& args) {
   if (!hasIni) throw ToolError(args[0] + ": the package has no INI entry");
   TMemoryStream text;
   reader.FindFile(".ini", text);
-  const std::string utf8 = NameForTerminal(
-      AnsiString(reinterpret_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size())));
+  const std::string utf8 =
+      NameForTerminal(AnsiString(reinterpret_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size())));
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   return 0;
 }
