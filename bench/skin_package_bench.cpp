@@ -164,8 +164,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
+      // With repetitions, the median stands for the benchmark.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
       const auto found = run.counters.find("bytes_per_second");
-      if (found != run.counters.end()) speed_[run.benchmark_name()] = found->second.value;
+      if (found != run.counters.end()) speed_[run.run_name.str()] = found->second.value;
     }
   }
 
