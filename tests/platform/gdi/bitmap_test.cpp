@@ -21,7 +21,7 @@ BITMAPINFO* MakeInfo(std::vector<std::uint8_t>& storage, int width, int height, 
   info->bmiHeader.biBitCount = static_cast<WORD>(bpp);
   info->bmiHeader.biCompression = compression;
   info->bmiHeader.biClrUsed = static_cast<DWORD>(palette.size());
-  std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(RGBQUAD));
+  if (!palette.empty()) std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(RGBQUAD));
   if (!masks.empty()) std::memcpy(info->bmiColors, masks.data(), masks.size() * sizeof(DWORD));
   return info;
 }
