@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "platform/gdi/paint.h"
@@ -24,9 +25,6 @@ class SourceReader {
   SourceReader(const Surface& surface, const BitmapObject* monoBits, Conversion conversion, Pixel zero, Pixel one,
                Pixel key)
       : surface_(surface), mono_(monoBits), conversion_(conversion), zero_(zero), one_(one), key_(key) {}
-
-  Conversion Kind() const { return conversion_; }
-  const Surface& Raw() const { return surface_; }
 
   Pixel Read(int x, int y) const {
     switch (conversion_) {
@@ -109,25 +107,76 @@ Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcL
   return taps;
 }
 
-Pixel AverageTaps(const SourceReader& source, const Taps& columns, const Taps& rows, int column, int row) {
-  std::uint64_t r = 0, g = 0, b = 0, total = 0;
-  for (int ry = rows.start[static_cast<std::size_t>(row)]; ry < rows.start[static_cast<std::size_t>(row) + 1]; ++ry) {
-    const int sy = rows.index[static_cast<std::size_t>(ry)];
-    const std::uint64_t wy = rows.weight[static_cast<std::size_t>(ry)];
-    for (int cx = columns.start[static_cast<std::size_t>(column)]; cx < columns.start[static_cast<std::size_t>(column) + 1];
-         ++cx) {
-      const std::uint64_t w = wy * columns.weight[static_cast<std::size_t>(cx)];
-      const Pixel p = source.Read(columns.index[static_cast<std::size_t>(cx)], sy);
-      r += w * ((p >> 16) & 0xFF);
-      g += w * ((p >> 8) & 0xFF);
-      b += w * (p & 0xFF);
-      total += w;
+// Halftone stretching is separable: each source row is filtered across once
+// (per destination column: weighted sums of red, green, blue and the
+// weights), and a destination row combines the filtered rows it covers.
+class HalftoneFilter {
+ public:
+  HalftoneFilter(const SourceReader& source, const Taps& columns, const Taps& rows)
+      : source_(source), columns_(columns), rows_(rows) {}
+
+  // Makes ready destination row `row`; rows come in order, so filtered rows
+  // no longer covered are dropped.
+  void Prepare(int row) {
+    current_.clear();
+    const int first = rows_.start[static_cast<std::size_t>(row)], last = rows_.start[static_cast<std::size_t>(row) + 1];
+    for (auto it = cache_.begin(); it != cache_.end();) {
+      bool needed = false;
+      for (int ry = first; ry < last && !needed; ++ry) needed = rows_.index[static_cast<std::size_t>(ry)] == it->first;
+      it = needed ? std::next(it) : cache_.erase(it);
+    }
+    for (int ry = first; ry < last; ++ry) {
+      const int sy = rows_.index[static_cast<std::size_t>(ry)];
+      current_.emplace_back(Filtered(sy), rows_.weight[static_cast<std::size_t>(ry)]);
     }
   }
-  if (total == 0) return 0;
-  const std::uint64_t half = total / 2;
-  return static_cast<Pixel>(((r + half) / total) << 16 | ((g + half) / total) << 8 | ((b + half) / total));
-}
+
+  // The averaged pixel of column `column` of the prepared row.
+  Pixel At(int column) const {
+    std::uint64_t r = 0, g = 0, b = 0, total = 0;
+    const std::size_t c = 4 * static_cast<std::size_t>(column);
+    for (const auto& [sums, wy] : current_) {
+      r += wy * sums[c];
+      g += wy * sums[c + 1];
+      b += wy * sums[c + 2];
+      total += wy * sums[c + 3];
+    }
+    if (total == 0) return 0;
+    // One reciprocal instead of three 64-bit divisions per pixel.
+    // The sums stay below 2^63, so the cheaper signed conversions serve.
+    const double scale = 1.0 / static_cast<double>(static_cast<std::int64_t>(total));
+    auto channel = [scale](std::uint64_t sum) {
+      return std::min<Pixel>(255, static_cast<Pixel>(static_cast<double>(static_cast<std::int64_t>(sum)) * scale + 0.5));
+    };
+    return (channel(r) << 16) | (channel(g) << 8) | channel(b);
+  }
+
+ private:
+  const std::uint64_t* Filtered(int sy) {
+    auto found = cache_.find(sy);
+    if (found != cache_.end()) return found->second.data();
+    const std::size_t count = columns_.nearest.size();
+    std::vector<std::uint64_t>& sums = cache_[sy];
+    sums.assign(4 * count, 0);
+    for (std::size_t column = 0; column < count; ++column) {
+      for (int cx = columns_.start[column]; cx < columns_.start[column + 1]; ++cx) {
+        const std::uint64_t w = columns_.weight[static_cast<std::size_t>(cx)];
+        const Pixel p = source_.Read(columns_.index[static_cast<std::size_t>(cx)], sy);
+        sums[4 * column] += w * ((p >> 16) & 0xFF);
+        sums[4 * column + 1] += w * ((p >> 8) & 0xFF);
+        sums[4 * column + 2] += w * (p & 0xFF);
+        sums[4 * column + 3] += w;
+      }
+    }
+    return sums.data();
+  }
+
+  const SourceReader& source_;
+  const Taps& columns_;
+  const Taps& rows_;
+  std::map<int, std::vector<std::uint64_t>> cache_;
+  std::vector<std::pair<const std::uint64_t*, std::uint64_t>> current_;
+};
 
 Pixel CombineTaps(const SourceReader& source, const Taps& columns, const Taps& rows, int column, int row, bool useAnd) {
   Pixel result = useAnd ? kWhite : 0;
@@ -266,6 +315,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
                           conversion == SourceReader::Conversion::None;
   const bool plainCopy = copySource && !stretched;
   const bool nearestCopy = copySource && stretched && !average && !combine;
+  HalftoneFilter filter(source, columns, rows);
   std::vector<Pixel> sRow, pRow;
   for (const RECT& box : scope.Clip().Rects()) {
     const int span = box.right - box.left;
@@ -306,6 +356,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
           from = span;
           to = 0;
           const bool gather = !average && !combine && conversion == SourceReader::Conversion::None;
+          if (average) filter.Prepare(row);
           const Pixel* sourceRow = srcSurface->Row(sy);
           for (int i = 0; i < span; ++i) {
             const int column = box.left + i - bounds.left;
@@ -315,7 +366,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
             to = i + 1;
             // Nearest pixels of plain colour come straight from the source row.
             sRow[static_cast<std::size_t>(i)] = gather    ? sourceRow[sx]
-                                                : average ? AverageTaps(source, columns, rows, column, row)
+                                                : average ? filter.At(column)
                                                 : combine ? CombineTaps(source, columns, rows, column, row, mode == BLACKONWHITE)
                                                           : source.Read(sx, sy);
           }

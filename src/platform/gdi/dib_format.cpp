@@ -221,11 +221,6 @@ void WriteDibRow(const DibFormat& format, std::uint8_t* row, int x, int count, c
   }
 }
 
-std::size_t ColourTableBytes(const DibFormat& format, DWORD compression) {
-  if (format.HasPalette()) return format.palette.size() * sizeof(RGBQUAD);
-  return compression == BI_BITFIELDS ? 3 * sizeof(DWORD) : 0;
-}
-
 std::optional<DibFormat> FormatFromBitmapInfo(const BITMAPINFO* info, std::size_t availableBytes, UINT usage) {
   if (info == nullptr || availableBytes < sizeof(DWORD)) return std::nullopt;
   const BITMAPINFOHEADER& h = info->bmiHeader;

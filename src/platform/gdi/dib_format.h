@@ -69,7 +69,4 @@ std::optional<DibFormat> FormatFromBitmapInfo(const BITMAPINFO* info, std::size_
 // `withColours` is set) for `format`.
 void FormatToBitmapInfo(const DibFormat& format, BITMAPINFO* info, bool withColours);
 
-// Bytes taken by the colour table or masks following the header.
-std::size_t ColourTableBytes(const DibFormat& format, DWORD compression);
-
 }  // namespace platform

@@ -33,7 +33,6 @@ class BrushFill {
   bool IsNull() const { return kind_ == Kind::Null; }
   bool IsSolid() const { return kind_ == Kind::Solid; }
   Pixel SolidPixel() const { return solid_; }
-  bool HasTransparency() const { return !opaque_.empty(); }
 
   // The pattern pixels of surface row y, columns x .. x+count-1; `opaque` (when
   // not null) receives 1 where the brush paints and 0 where it is transparent.

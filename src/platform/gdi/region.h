@@ -44,8 +44,6 @@ class Region {
   void Subtract(const RECT& rect);
   void Xor(const Region& other);
 
-  const pixman_region32_t* Raw() const { return &region_; }
-
  private:
   pixman_region32_t region_;
 };

@@ -136,8 +136,18 @@ TEST(DeviceContext, SurfaceDcsDrawAtTheirOriginWithinTheVisibleRegion) {
   EXPECT_TRUE(platform::SetSurfaceDCOrigin(dc, POINT{15, 15}));
   SetPixel(dc, 0, 0, RGB(255, 0, 0));
   EXPECT_EQ(store.At(15, 15), 0xFF0000u);
+  POINT origin{};
+  EXPECT_TRUE(platform::GetSurfaceDCOrigin(dc, &origin));
+  EXPECT_EQ(origin, (POINT{15, 15}));
   EXPECT_TRUE(platform::ResetSurfaceDC(dc));
   EXPECT_EQ(GetClipRgn(dc, clip), 0);
+  // A backing store that grows in place is drawn into at its new size.
+  ASSERT_TRUE(store.Resize(60, 40));
+  EXPECT_EQ(store.At(15, 15), 0xFF0000u);
+  EXPECT_TRUE(platform::SetSurfaceDCVisibleRegion(dc, platform::Region(RECT{0, 0, 60, 40})));
+  SetPixel(dc, 40, 20, RGB(0, 255, 0));
+  EXPECT_EQ(store.At(55, 35), 0x00FF00u);
+  EXPECT_TRUE(platform::SetSurfaceDCSurface(dc, &store));
   EXPECT_TRUE(platform::SetSurfaceDCVisibleRegion(dc, platform::Region()));
   EXPECT_EQ(GetClipBox(dc, &box), NULLREGION);
   HDC memory = CreateCompatibleDC(nullptr);
