@@ -156,18 +156,19 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
   if (rq.width == 0 || rq.height == 0) return TRUE;
 
   // Destination rectangle in surface coordinates, normalised; mirroring noted.
+  // A negative extent runs leftwards (upwards) from its start pixel, which it
+  // includes: x = 2, width = -3 covers pixels 0, 1 and 2.
+  auto normalize = [](int& start, int& extent, bool& mirror) {
+    if (extent < 0) {
+      start += extent + 1;
+      extent = -extent;
+      mirror = !mirror;
+    }
+  };
   int left = dst.SurfaceX(rq.x), top = dst.SurfaceY(rq.y), width = rq.width, height = rq.height;
   bool mirrorX = false, mirrorY = false;
-  if (width < 0) {
-    left += width;
-    width = -width;
-    mirrorX = !mirrorX;
-  }
-  if (height < 0) {
-    top += height;
-    height = -height;
-    mirrorY = !mirrorY;
-  }
+  normalize(left, width, mirrorX);
+  normalize(top, height, mirrorY);
   int srcLeft = 0, srcTop = 0, srcWidth = width, srcHeight = height;
   Surface* srcSurface = nullptr;
   std::unique_ptr<Surface> snapshot;
@@ -181,16 +182,8 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
       srcWidth = rq.srcWidth;
       srcHeight = rq.srcHeight;
       if (srcWidth == 0 || srcHeight == 0) return TRUE;
-      if (srcWidth < 0) {
-        srcLeft += srcWidth;
-        srcWidth = -srcWidth;
-        mirrorX = !mirrorX;
-      }
-      if (srcHeight < 0) {
-        srcTop += srcHeight;
-        srcHeight = -srcHeight;
-        mirrorY = !mirrorY;
-      }
+      normalize(srcLeft, srcWidth, mirrorX);
+      normalize(srcTop, srcHeight, mirrorY);
     }
     srcBitmap = src->kind == DcObject::Kind::Memory ? src->Bitmap() : nullptr;
     if (srcBitmap != nullptr) srcBitmap->Pull(RECT{srcLeft, srcTop, srcLeft + srcWidth, srcTop + srcHeight});

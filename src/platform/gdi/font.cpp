@@ -207,6 +207,10 @@ class FreeTypeFont : public FontInstance {
       underlineThickness_ = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
     }
     underlinePosition_ = std::min<int>(underlinePosition_, std::max<LONG>(m.tmDescent - 1, 0) + 1);
+    // The strike's letters reach down to the row above the baseline row, so
+    // an underline on the baseline row would touch them ("F" would read as
+    // "E"); it goes one row lower, just below the cell.
+    if (main_ && main_->Strike()) underlinePosition_ = m.tmDescent + 1;
     if (embolden_) {
       m.tmAveCharWidth += 1;
       m.tmMaxCharWidth += 1;

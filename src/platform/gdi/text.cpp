@@ -81,9 +81,11 @@ void DrawTextRun(DcObject& dc, FontInstance& font, int x, int y, std::u32string_
   const int baseline = top + metrics.tmAscent;
   RECT cell{positions.front(), top, positions.back(), top + metrics.tmHeight};
   RECT touched = cell;
-  // Glyphs may overhang their cells (italics, emboldening).
+  // Glyphs may overhang their cells (italics, emboldening), underlines may
+  // lie below them.
   touched.left -= metrics.tmMaxCharWidth;
   touched.right += metrics.tmMaxCharWidth;
+  touched.bottom = std::max<LONG>(touched.bottom, baseline + font.UnderlinePosition() - 1 + font.UnderlineThickness());
   if (options.opaqueRect) {
     const RECT opaque = dc.ToSurface(*options.opaqueRect);
     UnionRect(&touched, &touched, &opaque);
