@@ -272,13 +272,17 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
           if (sy < 0) continue;
           from = span;
           to = 0;
+          const bool gather = !average && !combine && conversion == SourceReader::Conversion::None;
+          const Pixel* sourceRow = srcSurface->Row(sy);
           for (int i = 0; i < span; ++i) {
             const int column = box.left + i - left;
             const int sx = columns.nearest[static_cast<std::size_t>(column)];
             if (sx < 0) continue;
             from = std::min(from, i);
             to = i + 1;
-            sRow[static_cast<std::size_t>(i)] = average ? AverageTaps(source, columns, rows, column, row)
+            // Nearest pixels of plain colour come straight from the source row.
+            sRow[static_cast<std::size_t>(i)] = gather    ? sourceRow[sx]
+                                                : average ? AverageTaps(source, columns, rows, column, row)
                                                 : combine ? CombineTaps(source, columns, rows, column, row, mode == BLACKONWHITE)
                                                           : source.Read(sx, sy);
           }
