@@ -1,0 +1,158 @@
+// Graphics layer costs: blits and stretches of a whole 999×697 window, a
+// caption through DrawText, and region combining. After the run each result
+// is printed as a ratio to memcpy of the same number of destination bytes,
+// measured in the same run, so numbers from busy machines stay comparable.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/gdi.h"
+
+namespace {
+
+constexpr int kWidth = 999;
+constexpr int kHeight = 697;
+
+// A memory DC over a 32-bit DIB section, filled with a pattern.
+struct Picture {
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ old;
+  Picture(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc = CreateCompatibleDC(nullptr);
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    old = SelectObject(dc, bitmap);
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i) pixels[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+  }
+  ~Picture() {
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+  }
+};
+
+void Memcpy(benchmark::State& state, std::size_t bytes) {
+  std::vector<char> from(bytes, 1), to(bytes);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), bytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_MemcpyWindow(benchmark::State& state) { Memcpy(state, std::size_t{kWidth} * kHeight * 4); }
+BENCHMARK(BM_MemcpyWindow);
+
+void BM_BitBltWindow(benchmark::State& state) {
+  Picture source(kWidth, kHeight), target(kWidth, kHeight);
+  for (auto _ : state) BitBlt(target.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
+}
+BENCHMARK(BM_BitBltWindow);
+
+// The main window's header picture: 803 pixels wide, stretched to 999.
+void BM_StretchBltWindowColorOnColor(benchmark::State& state) {
+  Picture source(803, 560), target(kWidth, kHeight);
+  SetStretchBltMode(target.dc, COLORONCOLOR);
+  for (auto _ : state) StretchBlt(target.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, 803, 560, SRCCOPY);
+}
+BENCHMARK(BM_StretchBltWindowColorOnColor);
+
+void BM_StretchBltWindowHalftone(benchmark::State& state) {
+  Picture source(803, 560), target(kWidth, kHeight);
+  SetStretchBltMode(target.dc, HALFTONE);
+  for (auto _ : state) StretchBlt(target.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, 803, 560, SRCCOPY);
+}
+BENCHMARK(BM_StretchBltWindowHalftone);
+
+constexpr int kCaptionWidth = 400;
+constexpr int kCaptionHeight = 18;
+
+void BM_MemcpyCaption(benchmark::State& state) { Memcpy(state, std::size_t{kCaptionWidth} * kCaptionHeight * 4); }
+BENCHMARK(BM_MemcpyCaption);
+
+void BM_DrawTextCaption(benchmark::State& state) {
+  Picture target(kCaptionWidth, kCaptionHeight);
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  SelectObject(target.dc, font);
+  SetBkMode(target.dc, TRANSPARENT);
+  for (auto _ : state) {
+    RECT r{4, 0, kCaptionWidth - 60, kCaptionHeight};
+    DrawTextW(target.dc, u"提示信息 - Brellis 服务终端", -1, &r, DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
+  }
+}
+BENCHMARK(BM_DrawTextCaption);
+
+// A window frame as a picture scan would give it: one rectangle run per row
+// on both sides, combined with the title band.
+void BM_CombineRgnFrame(benchmark::State& state) {
+  std::vector<HRGN> rows;
+  for (int y = 0; y < kHeight; ++y) {
+    rows.push_back(CreateRectRgn(0, y, 4 + (y % 3), y + 1));
+    rows.push_back(CreateRectRgn(kWidth - 4 - (y % 3), y, kWidth, y + 1));
+  }
+  HRGN band = CreateRectRgn(0, 0, kWidth, 30);
+  for (auto _ : state) {
+    HRGN frame = CreateRectRgn(0, 0, 0, 0);
+    for (HRGN row : rows) CombineRgn(frame, frame, row, RGN_OR);
+    CombineRgn(frame, frame, band, RGN_OR);
+    DeleteObject(frame);
+  }
+  for (HRGN row : rows) DeleteObject(row);
+  DeleteObject(band);
+}
+BENCHMARK(BM_CombineRgnFrame);
+
+void BM_MemcpyFrameEdges(benchmark::State& state) { Memcpy(state, std::size_t{2} * 6 * kHeight * 4 + std::size_t{kWidth} * 30 * 4); }
+BENCHMARK(BM_MemcpyFrameEdges);
+
+// Collects real time per iteration for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.iterations > 0) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  double Time(const std::string& name) const {
+    auto found = times_.find(name);
+    return found == times_.end() ? 0.0 : found->second;
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const std::pair<const char*, const char*> kRatios[] = {
+      {"BM_BitBltWindow", "BM_MemcpyWindow"},
+      {"BM_StretchBltWindowColorOnColor", "BM_MemcpyWindow"},
+      {"BM_StretchBltWindowHalftone", "BM_MemcpyWindow"},
+      {"BM_DrawTextCaption", "BM_MemcpyCaption"},
+      {"BM_CombineRgnFrame", "BM_MemcpyFrameEdges"},
+  };
+  std::printf("\nRatio to memcpy of the same destination bytes (same run):\n");
+  for (const auto& [name, baseline] : kRatios) {
+    const double time = reporter.Time(name), base = reporter.Time(baseline);
+    if (time > 0 && base > 0) std::printf("  %-34s %8.2f x %s\n", name, time / base, baseline);
+  }
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,311 @@
+#include "platform/gdi/blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/gdi/paint.h"
+#include "platform/gdi/rop.h"
+
+namespace platform {
+
+namespace {
+
+constexpr Pixel kWhite = 0xFFFFFF;
+
+// Reads source pixels converted for the destination: a monochrome bitmap
+// drawn into colour takes the destination's text colour for 0 bits and its
+// background colour for 1 bits; colour drawn into monochrome becomes white
+// where it equals the source DC's background colour and black elsewhere.
+class SourceReader {
+ public:
+  enum class Conversion { None, MonoToColour, ColourToMono };
+
+  SourceReader(const Surface& surface, const BitmapObject* monoBits, Conversion conversion, Pixel zero, Pixel one,
+               Pixel key)
+      : surface_(surface), mono_(monoBits), conversion_(conversion), zero_(zero), one_(one), key_(key) {}
+
+  Conversion Kind() const { return conversion_; }
+  const Surface& Raw() const { return surface_; }
+
+  Pixel Read(int x, int y) const {
+    switch (conversion_) {
+      case Conversion::MonoToColour:
+        return (mono_ ? mono_->MonoBit(x, y) : (surface_.Row(y)[x] & kWhite) != 0) ? one_ : zero_;
+      case Conversion::ColourToMono:
+        return (surface_.Row(y)[x] & kWhite) == key_ ? kWhite : 0;
+      default:
+        return surface_.Row(y)[x];
+    }
+  }
+
+  void Span(int x, int y, int count, Pixel* out) const {
+    if (conversion_ == Conversion::None) {
+      std::memcpy(out, surface_.Row(y) + x, static_cast<std::size_t>(count) * sizeof(Pixel));
+      return;
+    }
+    for (int i = 0; i < count; ++i) out[i] = Read(x + i, y);
+  }
+
+ private:
+  const Surface& surface_;
+  const BitmapObject* mono_;
+  Conversion conversion_;
+  Pixel zero_, one_, key_;
+};
+
+// How destination columns (or rows) map to source ones for a stretch.
+struct Taps {
+  // Nearest source index per destination index (-1 outside the source).
+  std::vector<int> nearest;
+  // For averaging and combining: the source indexes and integer weights.
+  std::vector<int> start;  // index into `index`/`weight`
+  std::vector<int> index;
+  std::vector<std::uint32_t> weight;
+};
+
+Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcLimit, bool areas, bool combine) {
+  Taps taps;
+  taps.nearest.resize(static_cast<std::size_t>(dstLength));
+  auto actual = [&](long long j) {
+    const long long s = mirror ? srcStart + srcLength - 1 - j : srcStart + j;
+    return (s >= 0 && s < srcLimit) ? static_cast<int>(s) : -1;
+  };
+  for (int i = 0; i < dstLength; ++i) {
+    taps.nearest[static_cast<std::size_t>(i)] = actual(static_cast<long long>(i) * srcLength / dstLength);
+  }
+  if (!areas && !combine) return taps;
+  taps.start.reserve(static_cast<std::size_t>(dstLength) + 1);
+  for (int i = 0; i < dstLength; ++i) {
+    taps.start.push_back(static_cast<int>(taps.index.size()));
+    if (combine) {
+      // The source pixels a nearest-neighbour stretch would drop into this one.
+      const long long first = static_cast<long long>(i) * srcLength / dstLength;
+      const long long last = std::max(first + 1, static_cast<long long>(i + 1) * srcLength / dstLength);
+      for (long long j = first; j < last; ++j) {
+        const int s = actual(j);
+        if (s >= 0) {
+          taps.index.push_back(s);
+          taps.weight.push_back(1);
+        }
+      }
+      continue;
+    }
+    // Box filter: destination pixel i covers [i*src, (i+1)*src) in units of 1/dst source pixels.
+    const long long from = static_cast<long long>(i) * srcLength, to = from + srcLength;
+    for (long long j = from / dstLength; j * dstLength < to; ++j) {
+      const long long overlap = std::min(to, (j + 1) * dstLength) - std::max(from, j * dstLength);
+      const int s = actual(j);
+      if (overlap > 0 && s >= 0) {
+        taps.index.push_back(s);
+        taps.weight.push_back(static_cast<std::uint32_t>(overlap));
+      }
+    }
+  }
+  taps.start.push_back(static_cast<int>(taps.index.size()));
+  return taps;
+}
+
+Pixel AverageTaps(const SourceReader& source, const Taps& columns, const Taps& rows, int column, int row) {
+  std::uint64_t r = 0, g = 0, b = 0, total = 0;
+  for (int ry = rows.start[static_cast<std::size_t>(row)]; ry < rows.start[static_cast<std::size_t>(row) + 1]; ++ry) {
+    const int sy = rows.index[static_cast<std::size_t>(ry)];
+    const std::uint64_t wy = rows.weight[static_cast<std::size_t>(ry)];
+    for (int cx = columns.start[static_cast<std::size_t>(column)]; cx < columns.start[static_cast<std::size_t>(column) + 1];
+         ++cx) {
+      const std::uint64_t w = wy * columns.weight[static_cast<std::size_t>(cx)];
+      const Pixel p = source.Read(columns.index[static_cast<std::size_t>(cx)], sy);
+      r += w * ((p >> 16) & 0xFF);
+      g += w * ((p >> 8) & 0xFF);
+      b += w * (p & 0xFF);
+      total += w;
+    }
+  }
+  if (total == 0) return 0;
+  const std::uint64_t half = total / 2;
+  return static_cast<Pixel>(((r + half) / total) << 16 | ((g + half) / total) << 8 | ((b + half) / total));
+}
+
+Pixel CombineTaps(const SourceReader& source, const Taps& columns, const Taps& rows, int column, int row, bool useAnd) {
+  Pixel result = useAnd ? kWhite : 0;
+  for (int ry = rows.start[static_cast<std::size_t>(row)]; ry < rows.start[static_cast<std::size_t>(row) + 1]; ++ry) {
+    for (int cx = columns.start[static_cast<std::size_t>(column)]; cx < columns.start[static_cast<std::size_t>(column) + 1];
+         ++cx) {
+      const Pixel p = source.Read(columns.index[static_cast<std::size_t>(cx)], rows.index[static_cast<std::size_t>(ry)]);
+      result = useAnd ? (result & p) : (result | p);
+    }
+  }
+  return result & kWhite;
+}
+
+bool MaskBit(const BitmapObject* mask, int x, int y) {
+  if (mask == nullptr) return true;
+  if (x < 0 || y < 0 || x >= mask->Width() || y >= mask->Height()) return false;
+  return mask->MonoBit(x, y) != 0;
+}
+
+}  // namespace
+
+BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
+  const bool usesSource = RopUsesSource(rq.foreCode) || (rq.mask && RopUsesSource(rq.backCode));
+  const bool usesPattern = RopUsesPattern(rq.foreCode) || (rq.mask && RopUsesPattern(rq.backCode));
+  if (usesSource && src == nullptr) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  if (rq.width == 0 || rq.height == 0) return TRUE;
+
+  // Destination rectangle in surface coordinates, normalised; mirroring noted.
+  // A negative extent runs leftwards (upwards) from its start pixel, which it
+  // includes: x = 2, width = -3 covers pixels 0, 1 and 2.
+  auto normalize = [](int& start, int& extent, bool& mirror) {
+    if (extent < 0) {
+      start += extent + 1;
+      extent = -extent;
+      mirror = !mirror;
+    }
+  };
+  int left = dst.SurfaceX(rq.x), top = dst.SurfaceY(rq.y), width = rq.width, height = rq.height;
+  bool mirrorX = false, mirrorY = false;
+  normalize(left, width, mirrorX);
+  normalize(top, height, mirrorY);
+  int srcLeft = 0, srcTop = 0, srcWidth = width, srcHeight = height;
+  Surface* srcSurface = nullptr;
+  std::unique_ptr<Surface> snapshot;
+  BitmapObject* srcBitmap = nullptr;
+  if (usesSource) {
+    srcSurface = src->Target();
+    if (srcSurface == nullptr) return FALSE;
+    srcLeft = src->SurfaceX(rq.srcX);
+    srcTop = src->SurfaceY(rq.srcY);
+    if (rq.stretch) {
+      srcWidth = rq.srcWidth;
+      srcHeight = rq.srcHeight;
+      if (srcWidth == 0 || srcHeight == 0) return TRUE;
+      normalize(srcLeft, srcWidth, mirrorX);
+      normalize(srcTop, srcHeight, mirrorY);
+    }
+    srcBitmap = src->kind == DcObject::Kind::Memory ? src->Bitmap() : nullptr;
+    if (srcBitmap != nullptr) srcBitmap->Pull(RECT{srcLeft, srcTop, srcLeft + srcWidth, srcTop + srcHeight});
+  }
+  const bool stretched = usesSource && (srcWidth != width || srcHeight != height || mirrorX || mirrorY);
+
+  RECT touched{left, top, left + width, top + height};
+  if (usesSource && !stretched) {
+    // Only the part whose source lies on the source surface is drawn.
+    const int dx = left - srcLeft, dy = top - srcTop;
+    touched.left = std::max<LONG>(touched.left, dx);
+    touched.top = std::max<LONG>(touched.top, dy);
+    touched.right = std::min<LONG>(touched.right, srcSurface->Width() + dx);
+    touched.bottom = std::min<LONG>(touched.bottom, srcSurface->Height() + dy);
+    if (touched.left >= touched.right || touched.top >= touched.bottom) return TRUE;
+  }
+  PaintScope scope(dst, touched);
+  if (!scope.Valid()) return FALSE;
+  if (scope.Clip().IsEmpty()) return TRUE;
+  Surface& target = scope.Target();
+
+  // A blit within one surface reads a copy of the source, so overlapping
+  // rectangles behave as if the source were read first.
+  if (usesSource && srcSurface == &target) {
+    snapshot = std::make_unique<Surface>(srcSurface->Width(), srcSurface->Height());
+    const RECT area{std::max(srcLeft, 0), std::max(srcTop, 0), std::min(srcLeft + srcWidth, srcSurface->Width()),
+                    std::min(srcTop + srcHeight, srcSurface->Height())};
+    for (int y = area.top; y < area.bottom; ++y) {
+      std::memcpy(snapshot->Row(y) + area.left, srcSurface->Row(y) + area.left,
+                  static_cast<std::size_t>(std::max<LONG>(area.right - area.left, 0)) * sizeof(Pixel));
+    }
+    srcSurface = snapshot.get();
+  }
+
+  SourceReader::Conversion conversion = SourceReader::Conversion::None;
+  Pixel zero = 0, one = kWhite, key = 0;
+  if (usesSource) {
+    const bool srcMono = rq.sourceIsMonochrome || (srcBitmap != nullptr && srcBitmap->IsMonochrome());
+    const bool dstMono = dst.IsMonochrome();
+    if (srcMono && !dstMono && !rq.sourceIsMonochrome) {
+      conversion = SourceReader::Conversion::MonoToColour;
+      zero = ColourPixel(dst.state.textColour);
+      one = ColourPixel(dst.state.bkColour);
+    } else if (!srcMono && dstMono) {
+      conversion = SourceReader::Conversion::ColourToMono;
+      key = ColourPixel(src ? src->state.bkColour : RGB(255, 255, 255));
+    }
+  }
+  const SourceReader source(usesSource ? *srcSurface : target,
+                            conversion == SourceReader::Conversion::MonoToColour && !snapshot ? srcBitmap : nullptr,
+                            conversion, zero, one, key);
+
+  const BrushFill pattern = usesPattern ? BrushFill::Resolve(dst, dst.state.brush) : BrushFill::None();
+  const int mode = dst.state.stretchMode;
+  const bool average = stretched && mode == HALFTONE && !dst.IsMonochrome();
+  const bool combine = stretched && !average && (mode == BLACKONWHITE || mode == WHITEONBLACK) &&
+                       (srcWidth > width || srcHeight > height);
+  Taps columns, rows;
+  if (stretched) {
+    columns = BuildTaps(width, srcWidth, srcLeft, mirrorX, srcSurface->Width(), average, combine);
+    rows = BuildTaps(height, srcHeight, srcTop, mirrorY, srcSurface->Height(), average, combine);
+  }
+
+  const bool plainCopy = rq.foreCode == 0xCC && rq.mask == nullptr && !rq.transparentKey && !stretched &&
+                         conversion == SourceReader::Conversion::None;
+  std::vector<Pixel> sRow, pRow, work;
+  for (const RECT& box : scope.Clip().Rects()) {
+    const int span = box.right - box.left;
+    sRow.resize(static_cast<std::size_t>(span));
+    pRow.resize(static_cast<std::size_t>(span));
+    for (int y = box.top; y < box.bottom; ++y) {
+      Pixel* d = target.Row(y) + box.left;
+      if (plainCopy) {
+        std::memcpy(d, srcSurface->Row(y - top + srcTop) + (box.left - left + srcLeft),
+                    static_cast<std::size_t>(span) * sizeof(Pixel));
+        continue;
+      }
+      // Gather the source row (and note which pixels have one).
+      int from = 0, to = span;
+      if (usesSource) {
+        if (!stretched) {
+          source.Span(box.left - left + srcLeft, y - top + srcTop, span, sRow.data());
+        } else {
+          const int row = y - top;
+          const int sy = rows.nearest[static_cast<std::size_t>(row)];
+          if (sy < 0) continue;
+          from = span;
+          to = 0;
+          const bool gather = !average && !combine && conversion == SourceReader::Conversion::None;
+          const Pixel* sourceRow = srcSurface->Row(sy);
+          for (int i = 0; i < span; ++i) {
+            const int column = box.left + i - left;
+            const int sx = columns.nearest[static_cast<std::size_t>(column)];
+            if (sx < 0) continue;
+            from = std::min(from, i);
+            to = i + 1;
+            // Nearest pixels of plain colour come straight from the source row.
+            sRow[static_cast<std::size_t>(i)] = gather    ? sourceRow[sx]
+                                                : average ? AverageTaps(source, columns, rows, column, row)
+                                                : combine ? CombineTaps(source, columns, rows, column, row, mode == BLACKONWHITE)
+                                                          : source.Read(sx, sy);
+          }
+          if (from >= to) continue;
+        }
+      }
+      if (usesPattern) pattern.Row(box.left, y, span, pRow.data(), nullptr);
+      const Pixel* s = usesSource ? sRow.data() + from : nullptr;
+      const Pixel* p = usesPattern ? pRow.data() + from : nullptr;
+      const int count = to - from;
+      if (rq.mask == nullptr && !rq.transparentKey) {
+        ApplyRop3Row(rq.foreCode, d + from, s, p, count);
+        continue;
+      }
+      for (int i = 0; i < count; ++i) {
+        const int x = box.left + from + i;
+        if (rq.transparentKey && (s[i] & kWhite) == *rq.transparentKey) continue;
+        const bool fore = MaskBit(rq.mask, rq.maskX + (x - left), rq.maskY + (y - top));
+        d[from + i] = ApplyRop3(fore ? rq.foreCode : rq.backCode, p ? p[i] : 0, s ? s[i] : 0, d[from + i]);
+      }
+    }
+  }
+  return TRUE;
+}
+
+}  // namespace platform
