@@ -163,10 +163,4 @@ void RegisterStaticClass() {
   RegisterClassExW(&wc);
 }
 
-void RegisterStandardControls() {
-  RegisterButtonClass();
-  RegisterStaticClass();
-  RegisterEditClass();
-}
-
 }  // namespace platform

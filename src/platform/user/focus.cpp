@@ -51,8 +51,11 @@ bool SetActiveWindowInternal(HWND hwnd, bool mouse, bool changeFocus) {
   const HWND previous = Valid(state.active);
   if (previous == hwnd) return true;
 
+  // The hook is asked before a window becomes active (not when activation
+  // merely goes away).
   CBTACTIVATESTRUCT cbt{mouse ? TRUE : FALSE, previous};
-  if (CallHooks(WH_CBT, HCBT_ACTIVATE, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt)) != 0) {
+  if (hwnd != nullptr &&
+      CallHooks(WH_CBT, HCBT_ACTIVATE, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt)) != 0) {
     return false;
   }
   if (previous != nullptr && PeekWindowObject(previous)) {
@@ -80,7 +83,7 @@ bool SetActiveWindowInternal(HWND hwnd, bool mouse, bool changeFocus) {
   if (changeFocus && Valid(State().active) == hwnd) {
     const HWND focus = Valid(State().focus);
     if (hwnd == nullptr) {
-      SetFocusWindow(nullptr);
+      SetFocus(nullptr);
     } else if (focus == nullptr || GetAncestor(focus, GA_ROOT) != hwnd) {
       SetFocusWindow(hwnd);
     }

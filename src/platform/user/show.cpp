@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/display/display.h"
+#include "platform/user/nonclient.h"
 #include "platform/user/paint_internal.h"
 #include "platform/user/window_object.h"
 
@@ -57,7 +58,9 @@ MINMAXINFO GetMinMaxInfo(HWND hwnd) {
     area = RECT{0, 0, screen.cx, screen.cy};
   }
   // The frame that a maximised window pushes off the screen.
-  const RECT insets = NonClientInsets(w->style & ~WS_CAPTION, w->exStyle & ~WS_EX_CLIENTEDGE, false);
+  // The caption's border half does not count, its frame half does.
+  const DWORD frameStyle = (w->style & WS_CAPTION) == WS_CAPTION ? (w->style & ~WS_BORDER) : w->style;
+  const RECT insets = FrameInsets(frameStyle, w->exStyle);
   const int xFrame = insets.left;
   const int yFrame = insets.top;
   info.ptReserved = POINT{w->window.left, w->window.top};
@@ -254,6 +257,11 @@ BOOL ShowWindow(HWND hwnd, int command) {
   } else {
     SetWindowPos(hwnd, HWND_TOP, newPos.left, newPos.top, newPos.right - newPos.left, newPos.bottom - newPos.top, swp);
   }
+  if ((w = PeekWindowObject(hwnd)) == nullptr) return wasVisible;
+
+  const bool minimising = command == SW_MINIMIZE || command == SW_SHOWMINNOACTIVE || command == SW_FORCEMINIMIZE ||
+                          command == SW_SHOWMINIMIZED;
+  if (minimising && hwnd == GetActiveWindow() && !w->IsChild()) platform::ActivateOtherWindow(hwnd);
   if ((w = PeekWindowObject(hwnd)) == nullptr) return wasVisible;
 
   if (command == SW_HIDE) {

@@ -19,8 +19,9 @@ bool OnRight(LRESULT hit) { return hit == HTRIGHT || hit == HTTOPRIGHT || hit ==
 bool OnTop(LRESULT hit) { return hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT; }
 bool OnBottom(LRESULT hit) { return hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT; }
 
+// The buttons as the messages read so far leave them.
 bool AnyButtonDown() {
-  return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON)) & 0x8000;
+  return (GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) & 0x8000;
 }
 
 // Repaints one caption button through WM_NCPAINT with its rectangle as the

@@ -31,20 +31,15 @@ void FixupFlags(WindowObject& w, WINDOWPOS& wp) {
   if (Width(w.window) == wp.cx && Height(w.window) == wp.cy) wp.flags |= SWP_NOSIZE;
   if (w.window.left == wp.x && w.window.top == wp.y) wp.flags |= SWP_NOMOVE;
   if (wp.hwndInsertAfter == w.handle) wp.flags |= SWP_NOZORDER;
-  if (!(wp.flags & SWP_NOZORDER)) {
-    WindowObject* parent = PeekWindowObject(w.parent);
-    if (parent != nullptr && !parent->children.empty()) {
+  if (!(wp.flags & SWP_NOZORDER) && wp.hwndInsertAfter != HWND_TOP && wp.hwndInsertAfter != HWND_BOTTOM &&
+      wp.hwndInsertAfter != HWND_TOPMOST && wp.hwndInsertAfter != HWND_NOTOPMOST) {
+    // Already right below the given window, or given a window that is not a
+    // sibling: no change of z-order.
+    if (WindowObject* parent = PeekWindowObject(w.parent)) {
       const auto& list = parent->children;
-      if (wp.hwndInsertAfter == HWND_TOP && list.front() == w.handle) {
-        wp.flags |= SWP_NOZORDER;
-      } else if (wp.hwndInsertAfter == HWND_BOTTOM && list.back() == w.handle) {
-        wp.flags |= SWP_NOZORDER;
-      } else if (wp.hwndInsertAfter != HWND_TOP && wp.hwndInsertAfter != HWND_BOTTOM &&
-                 wp.hwndInsertAfter != HWND_TOPMOST && wp.hwndInsertAfter != HWND_NOTOPMOST) {
-        auto at = std::find(list.begin(), list.end(), w.handle);
-        if (at != list.begin() && *(at - 1) == wp.hwndInsertAfter) wp.flags |= SWP_NOZORDER;
-        if (std::find(list.begin(), list.end(), wp.hwndInsertAfter) == list.end()) wp.flags |= SWP_NOZORDER;
-      }
+      auto at = std::find(list.begin(), list.end(), w.handle);
+      if (at != list.begin() && at != list.end() && *(at - 1) == wp.hwndInsertAfter) wp.flags |= SWP_NOZORDER;
+      if (std::find(list.begin(), list.end(), wp.hwndInsertAfter) == list.end()) wp.flags |= SWP_NOZORDER;
     }
   }
   if (w.IsChild()) wp.flags |= SWP_NOOWNERZORDER;
@@ -179,23 +174,19 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   platform::UpdateSurfaceOf(*w);
   platform::InvalidateAfterChange(*w, oldWindow, oldClient, wp.flags, validRects, wasVisible);
 
-  // The frame and background of what became visible are painted now; the
-  // client area waits for WM_PAINT.
-  if (!(wp.flags & SWP_DEFERERASE)) {
-    platform::EraseNow(w->IsChild() ? w->parent : hwnd);
-    if ((w = PeekWindowObject(hwnd)) == nullptr) return TRUE;
-  }
-
-  if ((wp.flags & SWP_HIDEWINDOW) && !w->IsChild() && GetActiveWindow() == hwnd) {
-    platform::ActivateOtherWindow(hwnd);
-    if ((w = PeekWindowObject(hwnd)) == nullptr) return TRUE;
-  }
   if (!(wp.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW))) {
     if (w->IsChild()) {
       SendMessageW(hwnd, WM_CHILDACTIVATE, 0, 0);
     } else {
       platform::SetActiveWindowInternal(hwnd, false, true);
     }
+    if ((w = PeekWindowObject(hwnd)) == nullptr) return TRUE;
+  }
+
+  // The frame and background of what became visible are painted now; the
+  // client area waits for WM_PAINT.
+  if (!(wp.flags & SWP_DEFERERASE)) {
+    platform::EraseNow(w->IsChild() ? w->parent : hwnd);
     if ((w = PeekWindowObject(hwnd)) == nullptr) return TRUE;
   }
 
