@@ -119,7 +119,10 @@ void InvalidateInternal(HWND hwnd, const Region* area, UINT flags) {
       }
       if (flags & RDW_INTERNALPAINT) w->internalPaint = true;
       const bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
-      if (children && !w->children.empty()) AddChildren(*w, &target, flags & ~RDW_NOCHILDREN);
+      // Children are updated by the walk below, after their parent.
+      if (children && !w->children.empty()) {
+        AddChildren(*w, &target, flags & ~(RDW_NOCHILDREN | RDW_ERASENOW | RDW_UPDATENOW));
+      }
     }
   } else if (flags & RDW_VALIDATE) {
     if (w->update) {
@@ -141,12 +144,16 @@ void InvalidateInternal(HWND hwnd, const Region* area, UINT flags) {
 void EraseNow(HWND hwnd, bool paint) {
   WindowObject* w = PeekWindowObject(hwnd);
   if (w == nullptr || !IsReallyVisible(*w)) return;
-  if (w->updateFrame) SendNcPaint(hwnd);
-  if ((w = PeekWindowObject(hwnd)) != nullptr && w->updateErase) SendEraseBackground(hwnd);
-  if (paint && (w = PeekWindowObject(hwnd)) != nullptr && NeedsPaint(*w)) {
-    w->paintCalled = false;
-    SendMessageW(hwnd, WM_PAINT, 0, 0);
-    AfterDispatchedPaint(hwnd);
+  if (paint) {
+    // WM_PAINT itself; its BeginPaint sends WM_NCPAINT and WM_ERASEBKGND.
+    if (NeedsPaint(*w)) {
+      w->paintCalled = false;
+      SendMessageW(hwnd, WM_PAINT, 0, 0);
+      AfterDispatchedPaint(hwnd);
+    }
+  } else {
+    if (w->updateFrame) SendNcPaint(hwnd);
+    if ((w = PeekWindowObject(hwnd)) != nullptr && w->updateErase) SendEraseBackground(hwnd);
   }
   if ((w = PeekWindowObject(hwnd)) == nullptr) return;
   for (HWND child : std::vector<HWND>(w->children)) EraseNow(child, paint);

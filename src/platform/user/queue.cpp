@@ -87,7 +87,7 @@ bool PeekInternal(MSG* msg, HWND filter, UINT first, UINT last, UINT remove, boo
     if (!wait) return false;
     // Input that did not match the filter stays queued; wait only for what
     // can change the answer.
-    backend.Wait(QueueSink(), TimeToNextTimer(backend.TickCount()));
+    backend.Wait(QueueSink(), TimeToNextTimer(backend.TickCount(), filter, first, last));
   }
 }
 

@@ -36,7 +36,7 @@ void UpdateAsyncKeyState(const display::InputEvent& event);
 // Timers: the next WM_TIMER due now that matches the filter; the time until
 // the next one falls due (INFINITE_WAIT when none).
 bool NextTimerMessage(MSG& msg, HWND filter, UINT first, UINT last, bool remove, DWORD now);
-DWORD TimeToNextTimer(DWORD now);
+DWORD TimeToNextTimer(DWORD now, HWND filter = nullptr, UINT first = 0, UINT last = 0);
 bool IsLiveTimerProc(HWND hwnd, UINT_PTR id, LPARAM proc);
 
 // Painting: the next window that needs WM_PAINT under the filter.

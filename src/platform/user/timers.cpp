@@ -50,9 +50,10 @@ bool NextTimerMessage(MSG& msg, HWND filter, UINT first, UINT last, bool remove,
   return false;
 }
 
-DWORD TimeToNextTimer(DWORD now) {
+DWORD TimeToNextTimer(DWORD now, HWND filter, UINT first, UINT last) {
   DWORD best = display::INFINITE_WAIT;
   for (const Timer& timer : Timers()) {
+    if (!MatchesFilter(timer.hwnd, timer.message, filter, first, last)) continue;
     const DWORD wait = IsDue(timer.due, now) ? 0 : timer.due - now;
     best = std::min(best, wait);
   }
