@@ -335,6 +335,67 @@ TEST_F(SequenceTest, DragCommandFromAClientPressFollowsEitherButton) {
   FreeWndProcThunk(thunk);
 }
 
+TEST_F(SequenceTest, BorderDragRunsTheSizeLoop) {
+  HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 100, 400, 300});
+  Pump();
+  recorder->Clear();
+  // The right border: press, pull 50 pixels out, release.
+  headless::MoveMouse(398, 200);
+  headless::Press();
+  headless::MoveMouse(448, 200);
+  headless::Release();
+  Pump();
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect, (RECT{100, 100, 450, 300}));
+  bool sizing = false, sized = false;
+  for (const RecordedMessage& m : recorder->Log()) {
+    if (m.message == WM_SYSCOMMAND) {
+      EXPECT_EQ(m.wParam, SC_SIZE + WMSZ_RIGHT);
+    }
+    if (m.message == WM_SIZING && m.wParam == WMSZ_RIGHT) sizing = true;
+    if (m.message == WM_SIZE && LOWORD(m.lParam) == 350 - 8) sized = true;
+  }
+  EXPECT_TRUE(sizing);
+  EXPECT_TRUE(sized);
+}
+
+// The update region of WM_NCPAINT is in screen coordinates and covers the
+// frame that needs painting.
+HRGN g_ncRegion = nullptr;
+WNDPROC g_ncPrevious = nullptr;
+
+LRESULT KeepNcRegion(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCPAINT && reinterpret_cast<ULONG_PTR>(wParam) > 1) {
+    if (g_ncRegion == nullptr) g_ncRegion = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(g_ncRegion, reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
+  }
+  return CallWindowProcW(g_ncPrevious, hwnd, message, wParam, lParam);
+}
+
+TEST_F(SequenceTest, NcPaintRegionIsInScreenCoordinates) {
+  HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 100, 400, 300});
+  Pump();
+  g_ncPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProcFromFunction(KeepNcRegion))));
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  ASSERT_NE(g_ncRegion, nullptr);
+  RECT box{};
+  GetRgnBox(g_ncRegion, &box);
+  EXPECT_EQ(box, (RECT{100, 100, 400, 300}));
+  EXPECT_FALSE(PtInRegion(g_ncRegion, 200, 200));  // not the client area
+  DeleteObject(g_ncRegion);
+  g_ncRegion = nullptr;
+  HRGN update = CreateRectRgn(0, 0, 0, 0);
+  RECT part{5, 5, 15, 15};
+  InvalidateRect(hwnd, &part, FALSE);
+  EXPECT_EQ(GetUpdateRgn(hwnd, update, FALSE), SIMPLEREGION);
+  GetRgnBox(update, &box);
+  EXPECT_EQ(box, part);
+  DeleteObject(update);
+  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ncPrevious));
+}
+
 TEST_F(SequenceTest, MinimiseMaximiseRestore) {
   HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 100, 400, 300});
   Pump();
