@@ -23,13 +23,6 @@ bool IsCheck(DWORD type) {
 }
 bool IsRadio(DWORD type) { return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON; }
 
-std::u16string TextOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-  return text;
-}
-
 void Paint(HWND hwnd, HDC dc, ButtonData& data) {
   RECT client{};
   GetClientRect(hwnd, &client);
@@ -47,7 +40,7 @@ void Paint(HWND hwnd, HDC dc, ButtonData& data) {
   look.enabled = !(style & WS_DISABLED);
   look.isDefault = type == BS_DEFPUSHBUTTON;
   look.check = data.state & (BST_CHECKED | BST_INDETERMINATE);
-  const std::u16string text = TextOf(hwnd);
+  const std::u16string text = WindowText(hwnd);
   ControlPainter& painter = CurrentPainter();
   if (type == BS_OWNERDRAW) {
     DRAWITEMSTRUCT item{};
@@ -125,17 +118,8 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       delete DetachControlData<ButtonData>(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      if (wParam != 0) {
-        Paint(hwnd, reinterpret_cast<HDC>(wParam), *data);
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(hwnd, dc, *data);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+    case WM_PRINTCLIENT:
+      return PaintControl(hwnd, wParam, [&](HDC dc) { Paint(hwnd, dc, *data); });
     case WM_ERASEBKGND:
       return 1;  // painting covers the whole button
     case WM_GETDLGCODE: {
@@ -245,14 +229,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterButtonClass() {
-  WNDCLASSEXW wc{};
-  wc.style = CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW | CS_PARENTDC | CS_GLOBALCLASS;
-  wc.lpfnWndProc = WndProcFromFunction(ButtonProc);
-  wc.cbWndExtra = kControlDataBytes;
-  wc.hInstance = SystemModule();
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = u"Button";
-  RegisterClassExW(&wc);
+  RegisterControlClass(u"Button", ButtonProc, CS_DBLCLKS | CS_VREDRAW | CS_HREDRAW | CS_PARENTDC, IDC_ARROW);
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 // window's extra bytes (offset 0) from WM_NCCREATE to WM_NCDESTROY.
 #pragma once
 
+#include <string>
+
 #include "platform/controls/controls.h"
 #include "platform/user/dialog.h"
 
@@ -24,6 +26,27 @@ T* DetachControlData(HWND hwnd) {
   SetWindowLongPtrW(hwnd, 0, 0);
   return data;
 }
+
+// The window's text through WM_GETTEXT.
+std::u16string WindowText(HWND hwnd);
+
+// WM_PAINT and WM_PRINTCLIENT of a control: into the DC given in wParam, or
+// between BeginPaint and EndPaint.
+template <class Painter>
+LRESULT PaintControl(HWND hwnd, WPARAM dc, Painter paint) {
+  if (dc != 0) {
+    paint(reinterpret_cast<HDC>(dc));
+    return 0;
+  }
+  PAINTSTRUCT ps{};
+  HDC target = BeginPaint(hwnd, &ps);
+  paint(target);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
+// Registers a standard class of the system module with per-window data.
+void RegisterControlClass(LPCWSTR name, PlainWindowProcedure proc, UINT style, LPCWSTR cursor);
 
 void RegisterButtonClass();
 void RegisterStaticClass();

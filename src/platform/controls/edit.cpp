@@ -315,17 +315,8 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       delete DetachControlData<EditData>(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      if (wParam != 0) {
-        Paint(hwnd, reinterpret_cast<HDC>(wParam), *d);
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(hwnd, dc, *d);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+    case WM_PRINTCLIENT:
+      return PaintControl(hwnd, wParam, [&](HDC dc) { Paint(hwnd, dc, *d); });
     case WM_ERASEBKGND:
       return 1;
     case WM_GETDLGCODE:
@@ -517,15 +508,6 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterEditClass() {
-  WNDCLASSEXW wc{};
-  wc.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-  wc.lpfnWndProc = WndProcFromFunction(EditProc);
-  wc.cbWndExtra = kControlDataBytes;
-  wc.hInstance = SystemModule();
-  wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-  wc.lpszClassName = u"Edit";
-  RegisterClassExW(&wc);
-}
+void RegisterEditClass() { RegisterControlClass(u"Edit", EditProc, CS_DBLCLKS | CS_PARENTDC, IDC_IBEAM); }
 
 }  // namespace platform

@@ -12,13 +12,6 @@ struct StaticData {
   HICON icon = nullptr;
 };
 
-std::u16string TextOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-  return text;
-}
-
 UINT TextFormat(DWORD style) {
   UINT format = DT_EXPANDTABS;
   switch (style & SS_TYPEMASK) {
@@ -71,7 +64,7 @@ void Paint(HWND hwnd, HDC dc, StaticData& data) {
     }
     return;
   }
-  CurrentPainter().StaticText(dc, client, TextOf(hwnd), data.font ? data.font : DefaultControlFont(),
+  CurrentPainter().StaticText(dc, client, WindowText(hwnd), data.font ? data.font : DefaultControlFont(),
                               TextFormat(style), !(style & WS_DISABLED));
   if (style & SS_SUNKEN) DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
 }
@@ -105,17 +98,8 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      if (wParam != 0) {
-        Paint(hwnd, reinterpret_cast<HDC>(wParam), *data);
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(hwnd, &ps);
-      Paint(hwnd, dc, *data);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+    case WM_PRINTCLIENT:
+      return PaintControl(hwnd, wParam, [&](HDC dc) { Paint(hwnd, dc, *data); });
     case WM_ERASEBKGND:
       return 1;
     case WM_GETDLGCODE:
@@ -152,15 +136,6 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterStaticClass() {
-  WNDCLASSEXW wc{};
-  wc.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-  wc.lpfnWndProc = WndProcFromFunction(StaticProc);
-  wc.cbWndExtra = kControlDataBytes;
-  wc.hInstance = SystemModule();
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = u"Static";
-  RegisterClassExW(&wc);
-}
+void RegisterStaticClass() { RegisterControlClass(u"Static", StaticProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW); }
 
 }  // namespace platform

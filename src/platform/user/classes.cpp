@@ -125,17 +125,25 @@ void EnsureSystemClasses() {
 
 using platform::ClassObject;
 
-ATOM RegisterClassExW(const WNDCLASSEXW* wc) {
-  if (!platform::CheckClassInfo(wc)) return 0;
-  platform::EnsureSystemClasses();
+namespace platform {
+namespace {
+
+WideString NameOf(LPCWSTR name) { return WideString(name); }
+WideString NameOf(LPCSTR name) { return AnsiToWideString(name); }
+
+// RegisterClassExW/A: the class's procedure takes the charset of the call.
+template <class WndClass>
+ATOM RegisterFrom(const WndClass* wc, bool unicode) {
+  if (!CheckClassInfo(wc)) return 0;
+  EnsureSystemClasses();
   ClassObject cls;
-  cls.name = IS_INTRESOURCE(wc->lpszClassName) ? WideString() : WideString(wc->lpszClassName);
+  if (!IS_INTRESOURCE(wc->lpszClassName)) cls.name = NameOf(wc->lpszClassName);
   if (cls.name.empty()) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   cls.style = wc->style;
-  cls.proc = platform::ResolveInstalledProcedure(wc->lpfnWndProc, true, cls.unicode);
+  cls.proc = ResolveInstalledProcedure(wc->lpfnWndProc, unicode, cls.unicode);
   cls.clsExtra = wc->cbClsExtra;
   cls.wndExtra = wc->cbWndExtra;
   cls.instance = wc->hInstance;
@@ -143,33 +151,16 @@ ATOM RegisterClassExW(const WNDCLASSEXW* wc) {
   cls.iconSmall = wc->hIconSm;
   cls.cursor = wc->hCursor;
   cls.background = wc->hbrBackground;
-  if (wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName)) cls.menuName = wc->lpszMenuName;
-  return platform::Register(std::move(cls));
+  if (wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName)) cls.menuName = NameOf(wc->lpszMenuName);
+  return Register(std::move(cls));
 }
 
-ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!platform::CheckClassInfo(wc)) return 0;
-  platform::EnsureSystemClasses();
-  ClassObject cls;
-  cls.name = IS_INTRESOURCE(wc->lpszClassName) ? WideString() : platform::AnsiToWideString(wc->lpszClassName);
-  if (cls.name.empty()) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  cls.style = wc->style;
-  cls.proc = platform::ResolveInstalledProcedure(wc->lpfnWndProc, false, cls.unicode);
-  cls.clsExtra = wc->cbClsExtra;
-  cls.wndExtra = wc->cbWndExtra;
-  cls.instance = wc->hInstance;
-  cls.icon = wc->hIcon;
-  cls.iconSmall = wc->hIconSm;
-  cls.cursor = wc->hCursor;
-  cls.background = wc->hbrBackground;
-  if (wc->lpszMenuName && !IS_INTRESOURCE(wc->lpszMenuName)) {
-    cls.menuName = platform::AnsiToWideString(wc->lpszMenuName);
-  }
-  return platform::Register(std::move(cls));
-}
+}  // namespace
+}  // namespace platform
+
+ATOM RegisterClassExW(const WNDCLASSEXW* wc) { return platform::RegisterFrom(wc, true); }
+
+ATOM RegisterClassExA(const WNDCLASSEXA* wc) { return platform::RegisterFrom(wc, false); }
 
 BOOL UnregisterClassW(LPCWSTR name, HINSTANCE instance) {
   if (name == nullptr) return FALSE;

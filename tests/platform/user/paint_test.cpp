@@ -8,11 +8,6 @@ namespace {
 
 namespace headless = platform::display::headless;
 
-constexpr unsigned S = kSent;
-constexpr unsigned P = kPosted;
-constexpr unsigned D = kDefWinProc;
-constexpr unsigned X = kOtherWindow;
-
 class PaintTest : public UserTest {};
 
 platform::Pixel ScreenPixel(int x, int y) {

@@ -8,11 +8,6 @@ namespace {
 
 namespace headless = platform::display::headless;
 
-constexpr unsigned S = kSent;
-constexpr unsigned P = kPosted;
-constexpr unsigned D = kDefWinProc;
-constexpr unsigned W = kWParam;
-
 class QueueTest : public UserTest {
  protected:
   void SetUp() override {

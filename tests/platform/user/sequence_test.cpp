@@ -6,14 +6,6 @@ namespace {
 
 namespace headless = platform::display::headless;
 
-constexpr unsigned S = kSent;
-constexpr unsigned P = kPosted;
-constexpr unsigned H = kHook;
-constexpr unsigned D = kDefWinProc;
-constexpr unsigned O = kOptional;
-constexpr unsigned W = kWParam;
-constexpr unsigned X = kOtherWindow;
-
 class SequenceTest : public UserTest {
  protected:
   void SetUp() override {

@@ -14,6 +14,15 @@
 
 namespace brellis::test {
 
+// Short names for the flags of expected-message tables.
+constexpr unsigned S = kSent;
+constexpr unsigned P = kPosted;
+constexpr unsigned H = kHook;
+constexpr unsigned D = kDefWinProc;
+constexpr unsigned O = kOptional;
+constexpr unsigned W = kWParam;
+constexpr unsigned X = kOtherWindow;
+
 class UserTest : public ::testing::Test {
  protected:
   void SetUp() override;
