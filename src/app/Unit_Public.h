@@ -1,4 +1,5 @@
-// The program's shared routines: the text cipher and the daily log.
+// The program's shared routines: the text cipher, the daily log and the
+// single-instance test.
 #pragma once
 
 #include "platform/base/strings.h"
@@ -14,3 +15,9 @@ AnsiString DecryptStr(const AnsiString& cipher);
 // Appends "date time: message" to log/YYYYMMDD<suffix>.txt beside the
 // executable. Every failure is swallowed.
 void WriteLog(const AnsiString& suffix, const AnsiString& message);
+
+// True when more than one running process carries the executable file name
+// `name` (compared without regard to case, against the file-name part of
+// each process's executable and then against its whole text). The calling
+// process counts too, so a second copy sees two.
+bool CheckAppRunning(const AnsiString& name);

@@ -15,3 +15,28 @@ AnsiString ByteToHex(std::uint8_t value);
 
 // The MD5 digest of the text's bytes as 32 upper-case hex digits.
 AnsiString GetMD5Str(const AnsiString& text);
+
+// The last IPv4 address of the resolver's list for the host name; empty when
+// the name does not resolve.
+AnsiString GetLocalIP();
+
+// The hardware address of the first network adapter that has one (loopback
+// excluded, in the system's interface order) as six upper-case hex pairs,
+// joined by "-" when `separators` is true; empty when there is none.
+AnsiString GetMacAddress(bool separators);
+
+// The host name; empty when the system gives none.
+AnsiString GetComputerNameStr();
+
+// The address on the public-address page: the text between "[" and "]"
+// inside the page's centre block; empty when a marker is missing.
+AnsiString ScrapePublicAddress(const AnsiString& page);
+
+// The public address once the lookup switch has been read: "127.0.0.1" when
+// the switch value is empty (no request is made), otherwise the address on
+// the page "/ic.asp" of `host`, or the empty text when the request or the
+// scraping fails. Blocks until the request completes.
+// FIXME: GetWanIP itself (the switch read with GetDictEx "1024"/"10" on
+// ADOProc_Temp, then this routine with the deployment's public-address host)
+// comes with the data module.
+AnsiString PublicAddressForSwitch(const AnsiString& switchValue, const AnsiString& host);
