@@ -1,5 +1,5 @@
 // Graphics layer costs: blits and stretches of a whole 999×697 window, a
-// caption through DrawText, and region combining. After the run each result
+// caption through DrawText, and building and combining regions. After the run each result
 // is printed as a ratio to memcpy of the same number of destination bytes,
 // measured in the same run, so numbers from busy machines stay comparable.
 #include <benchmark/benchmark.h>
@@ -94,28 +94,46 @@ void BM_DrawTextCaption(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawTextCaption);
 
-// A window frame as a picture scan would give it: one rectangle run per row
-// on both sides, combined with the title band.
-void BM_CombineRgnFrame(benchmark::State& state) {
-  std::vector<HRGN> rows;
-  for (int y = 0; y < kHeight; ++y) {
-    rows.push_back(CreateRectRgn(0, y, 4 + (y % 3), y + 1));
-    rows.push_back(CreateRectRgn(kWidth - 4 - (y % 3), y, kWidth, y + 1));
+// A window frame as a picture scan gives it: two rectangle runs per row down
+// the sides, the title band on top, as RGNDATA.
+std::vector<std::uint8_t> FrameRegionData(int inset) {
+  std::vector<RECT> rects{RECT{0, 0, kWidth, 30}};
+  for (int y = 30; y < kHeight; ++y) {
+    rects.push_back(RECT{inset, y, inset + 4 + (y % 3), y + 1});
+    rects.push_back(RECT{kWidth - 4 - (y % 3) - inset, y, kWidth - inset, y + 1});
   }
-  HRGN band = CreateRectRgn(0, 0, kWidth, 30);
-  for (auto _ : state) {
-    HRGN frame = CreateRectRgn(0, 0, 0, 0);
-    for (HRGN row : rows) CombineRgn(frame, frame, row, RGN_OR);
-    CombineRgn(frame, frame, band, RGN_OR);
-    DeleteObject(frame);
-  }
-  for (HRGN row : rows) DeleteObject(row);
-  DeleteObject(band);
+  std::vector<std::uint8_t> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh = RGNDATAHEADER{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(rects.size()),
+                            static_cast<DWORD>(rects.size() * sizeof(RECT)), RECT{0, 0, kWidth, kHeight}};
+  std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
+  return buffer;
 }
-BENCHMARK(BM_CombineRgnFrame);
 
-void BM_MemcpyFrameEdges(benchmark::State& state) { Memcpy(state, std::size_t{2} * 6 * kHeight * 4 + std::size_t{kWidth} * 30 * 4); }
-BENCHMARK(BM_MemcpyFrameEdges);
+void BM_MemcpyRegionData(benchmark::State& state) { Memcpy(state, FrameRegionData(0).size()); }
+BENCHMARK(BM_MemcpyRegionData);
+
+void BM_ExtCreateRegionFrame(benchmark::State& state) {
+  const std::vector<std::uint8_t> data = FrameRegionData(0);
+  for (auto _ : state) {
+    HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+    DeleteObject(region);
+  }
+}
+BENCHMARK(BM_ExtCreateRegionFrame);
+
+// Combining two such frames in each mode.
+void BM_CombineRgnFrames(benchmark::State& state) {
+  const std::vector<std::uint8_t> a = FrameRegionData(0), b = FrameRegionData(2);
+  HRGN first = ExtCreateRegion(nullptr, static_cast<DWORD>(a.size()), reinterpret_cast<const RGNDATA*>(a.data()));
+  HRGN second = ExtCreateRegion(nullptr, static_cast<DWORD>(b.size()), reinterpret_cast<const RGNDATA*>(b.data()));
+  HRGN result = CreateRectRgn(0, 0, 0, 0);
+  for (auto _ : state) {
+    for (int mode : {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF}) CombineRgn(result, first, second, mode);
+  }
+  for (HRGN h : {first, second, result}) DeleteObject(h);
+}
+BENCHMARK(BM_CombineRgnFrames);
 
 // Collects real time per iteration for the ratio table.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -146,7 +164,8 @@ int main(int argc, char** argv) {
       {"BM_StretchBltWindowColorOnColor", "BM_MemcpyWindow"},
       {"BM_StretchBltWindowHalftone", "BM_MemcpyWindow"},
       {"BM_DrawTextCaption", "BM_MemcpyCaption"},
-      {"BM_CombineRgnFrame", "BM_MemcpyFrameEdges"},
+      {"BM_ExtCreateRegionFrame", "BM_MemcpyRegionData"},
+      {"BM_CombineRgnFrames", "BM_MemcpyRegionData"},
   };
   std::printf("\nRatio to memcpy of the same destination bytes (same run):\n");
   for (const auto& [name, baseline] : kRatios) {

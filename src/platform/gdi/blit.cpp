@@ -247,13 +247,31 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
     rows = BuildTaps(height, srcHeight, srcTop, mirrorY, srcSurface->Height(), average, combine);
   }
 
-  const bool plainCopy = rq.foreCode == 0xCC && rq.mask == nullptr && !rq.transparentKey && !stretched &&
-                         conversion == SourceReader::Conversion::None;
-  std::vector<Pixel> sRow, pRow, work;
+  const bool copySource = rq.foreCode == 0xCC && rq.mask == nullptr && !rq.transparentKey &&
+                          conversion == SourceReader::Conversion::None;
+  const bool plainCopy = copySource && !stretched;
+  const bool nearestCopy = copySource && stretched && !average && !combine;
+  std::vector<Pixel> sRow, pRow;
   for (const RECT& box : scope.Clip().Rects()) {
     const int span = box.right - box.left;
     sRow.resize(static_cast<std::size_t>(span));
     pRow.resize(static_cast<std::size_t>(span));
+    if (nearestCopy) {
+      // The commonest stretch: nearest source pixels copied straight into the
+      // destination. The columns that have a source are the same on every row.
+      const int* map = columns.nearest.data() + (box.left - left);
+      int from = 0, to = span;
+      while (from < to && map[from] < 0) ++from;
+      while (to > from && map[to - 1] < 0) --to;
+      for (int y = box.top; y < box.bottom; ++y) {
+        const int sy = rows.nearest[static_cast<std::size_t>(y - top)];
+        if (sy < 0) continue;
+        const Pixel* sourceRow = srcSurface->Row(sy);
+        Pixel* d = target.Row(y) + box.left;
+        for (int i = from; i < to; ++i) d[i] = sourceRow[map[i]];
+      }
+      continue;
+    }
     for (int y = box.top; y < box.bottom; ++y) {
       Pixel* d = target.Row(y) + box.left;
       if (plainCopy) {

@@ -52,8 +52,12 @@ bool DcObject::IsMonochrome() const {
 int DcObject::BitsPerPixel() const { return IsMonochrome() ? 1 : 32; }
 
 const Region& DcObject::EffectiveClip() {
+  Surface* target = Target();
+  // A backing store may have been resized in place since the clip was made.
+  const RECT bounds = target ? target->Bounds() : RECT{};
+  if (!(bounds == clipBounds_)) clipValid_ = false;
   if (!clipValid_) {
-    Surface* target = Target();
+    clipBounds_ = bounds;
     effectiveClip_ = target ? Region(target->Bounds()) : Region();
     if (visible) effectiveClip_.Intersect(*visible);
     if (state.clip) {

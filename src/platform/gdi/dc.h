@@ -79,6 +79,7 @@ class DcObject : public GdiObject {
 
  private:
   Region effectiveClip_;
+  RECT clipBounds_{};
   bool clipValid_ = false;
 };
 
