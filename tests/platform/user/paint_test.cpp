@@ -205,6 +205,36 @@ TEST_F(PaintTest, GoldenWindowWithRegion) {
   EXPECT_TRUE(MatchesGolden(Crop(screen, RECT{30, 30, 290, 210}), "user/window_with_region", GoldenTolerance{48, 40}));
 }
 
+TEST_F(PaintTest, GoldenStandardControls) {
+  HWND form = CreateWindowExW(0, MessageRecorder::WideClass(), u"控件", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                              280, 150, nullptr, nullptr, nullptr, nullptr);
+  SetClassLongPtrW(form, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  auto make = [&](LPCWSTR cls, LPCWSTR text, DWORD style, DWORD exStyle, RECT r) {
+    HWND h = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, form, nullptr, nullptr, nullptr);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return h;
+  };
+  make(u"Static", u"用户名：", SS_LEFT, 0, RECT{10, 14, 70, 30});
+  HWND edit = make(u"Edit", u"Brellis 用户", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, RECT{75, 10, 255, 32});
+  make(u"Button", u"记住我", BS_AUTOCHECKBOX, 0, RECT{10, 45, 120, 65});
+  make(u"Button", u"确定", BS_DEFPUSHBUTTON, 0, RECT{100, 80, 175, 103});
+  make(u"Button", u"取消", BS_PUSHBUTTON, 0, RECT{180, 80, 255, 103});
+  SetFocus(edit);
+  SendMessageW(edit, EM_SETSEL, 0, 7);
+  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  const auto picture = headless::WindowImage(form);
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_TRUE(MatchesGolden(*picture, "user/standard_controls", GoldenTolerance{48, 60}));
+  DestroyWindow(form);
+  DeleteObject(font);
+}
+
 TEST_F(PaintTest, CaptionButtonLooksPressedWhileHeld) {
   HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 340, 240});
   Pump();
