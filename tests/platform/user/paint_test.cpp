@@ -208,7 +208,7 @@ TEST_F(PaintTest, GoldenWindowWithRegion) {
 TEST_F(PaintTest, GoldenStandardControls) {
   HWND form = CreateWindowExW(0, MessageRecorder::WideClass(), u"控件", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
                               280, 150, nullptr, nullptr, nullptr, nullptr);
-  SetClassLongPtrW(form, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+  const ULONG_PTR background = SetClassLongPtrW(form, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
@@ -231,6 +231,7 @@ TEST_F(PaintTest, GoldenStandardControls) {
   const auto picture = headless::WindowImage(form);
   ASSERT_TRUE(picture.has_value());
   EXPECT_TRUE(MatchesGolden(*picture, "user/standard_controls", GoldenTolerance{48, 60}));
+  SetClassLongPtrW(form, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(background));  // the class is shared
   DestroyWindow(form);
   DeleteObject(font);
 }
