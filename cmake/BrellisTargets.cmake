@@ -61,9 +61,9 @@ function(brellis_fuzzer name)
 endfunction()
 
 # brellis_resources(target RESOURCES TYPE NAME FILE [TYPE NAME FILE ...])
-# Makes an object library `target` that embeds the files as the program's
-# resources. Link it into executables: object files are always kept, so the
-# resources register themselves at start.
+# Makes a library `target` that embeds the files as the program's resources.
+# The tables register themselves at start, so the library is linked whole
+# into every executable that links it, directly or through another library.
 function(brellis_resources target)
   cmake_parse_arguments(ARG "" "" "RESOURCES" ${ARGN})
   set(files)
@@ -79,7 +79,9 @@ function(brellis_resources target)
     DEPENDS embed-resources ${files}
     COMMENT "Embedding resources for ${target}"
     VERBATIM)
-  add_library(${target} OBJECT "${out}")
-  target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}/src")
-  target_link_libraries(${target} PUBLIC platform_base)
+  add_library(${target}_tables STATIC "${out}")
+  target_include_directories(${target}_tables PRIVATE "${CMAKE_SOURCE_DIR}/src")
+  target_link_libraries(${target}_tables PUBLIC platform_base)
+  add_library(${target} INTERFACE)
+  target_link_libraries(${target} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${target}_tables>")
 endfunction()

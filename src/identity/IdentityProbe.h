@@ -36,7 +36,9 @@ AnsiString ScrapePublicAddress(const AnsiString& page);
 // the switch value is empty (no request is made), otherwise the address on
 // the page "/ic.asp" of `host`, or the empty text when the request or the
 // scraping fails. Blocks until the request completes.
-// FIXME: GetWanIP itself (the switch read with GetDictEx "1024"/"10" on
-// ADOProc_Temp, then this routine with the deployment's public-address host)
-// comes with the data module.
 AnsiString PublicAddressForSwitch(const AnsiString& switchValue, const AnsiString& host);
+
+// The machine's public address: the dictionary switch "1024"/"10" read on
+// Fm_Data->ADOProc_Temp, then PublicAddressForSwitch with the deployment's
+// public-address host. Any failure gives the empty text.
+AnsiString GetWanIP();

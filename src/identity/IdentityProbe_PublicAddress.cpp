@@ -1,4 +1,7 @@
 // The public address as an outside page reports it.
+#include "app/Frm_Data.h"
+#include "app/Unit_Public_Data.h"
+#include "brellis/deployment.h"
 #include "identity/IdentityProbe.h"
 #include "services/http.h"
 
@@ -21,4 +24,16 @@ AnsiString PublicAddressForSwitch(const AnsiString& switchValue, const AnsiStrin
   } catch (const Exception&) {
     return AnsiString();
   }
+}
+
+AnsiString GetWanIP() {
+  AnsiString address;
+  try {
+    AnsiString switchValue;
+    if (GetDictEx(Fm_Data->ADOProc_Temp, "1024", "10")) switchValue = Fm_Data->ADOProc_Temp->Fields(1).AsString();
+    address = PublicAddressForSwitch(switchValue, deployment::kPublicAddressHost);
+  } catch (const std::exception&) {
+    address.clear();
+  }
+  return address;
 }

@@ -40,6 +40,8 @@ void TComponent::Free() {
   delete this;
 }
 
+void TComponent::AfterConstruction() {}
+
 void TComponent::MarkDestroying() {
   if (Destroying()) return;
   state_.Include(TComponentStateItem::csDestroying);

@@ -29,6 +29,10 @@ class TComponent : public TPersistent {
   // then deletes it. Prefer this to a bare delete.
   void Free();
 
+  // Runs once the constructor has finished, when the object knows its final
+  // class: forms and data modules read their form resource here.
+  virtual void AfterConstruction();
+
   TComponent* Owner() const { return owner_; }
   const AnsiString& Name() const { return name_; }
   // Raises EComponentError for a name that is not an identifier or that
@@ -79,3 +83,23 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> freeNotifies_;
   TComponentState state_;
 };
+
+// Makes a component as the toolkit does: constructs it, then lets it finish
+// (AfterConstruction). A failure while finishing frees the component again.
+template <class T>
+T* NewComponent(TComponent* owner) {
+  T* component = new T(owner);
+  try {
+    component->AfterConstruction();
+  } catch (...) {
+    component->Free();
+    throw;
+  }
+  return component;
+}
+
+// The factory a component class registers so form resources can create it.
+template <class T>
+TComponent* CreateInstance(TComponent* owner) {
+  return NewComponent<T>(owner);
+}
