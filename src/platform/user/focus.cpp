@@ -90,6 +90,7 @@ bool SetActiveWindowInternal(HWND hwnd, bool mouse, bool changeFocus) {
   }
   if (WindowObject* top = PeekWindowObject(hwnd); top && !top->IsChild()) {
     FixWindowZOrder(*top, HWND_TOP);
+    RaiseOwnedAbove(*top);
   }
   return true;
 }

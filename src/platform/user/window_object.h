@@ -154,6 +154,7 @@ void KillWindowTimers(HWND hwnd);
 // Internal pieces of the window manager shared between its files.
 LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unicode);
 void FixWindowZOrder(WindowObject& w, HWND insertAfter);
+void RaiseOwnedAbove(WindowObject& owner);
 void SetWindowPosInternal(HWND hwnd, HWND insertAfter, const RECT& window, UINT flags);
 MINMAXINFO GetMinMaxInfo(HWND hwnd);
 UINT MinMaximize(HWND hwnd, int command, RECT& rect);

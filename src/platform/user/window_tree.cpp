@@ -87,6 +87,26 @@ void FixWindowZOrder(WindowObject& w, HWND insertAfter) {
   if (topLevel) RestackSurfaces();
 }
 
+// Owned windows stay above their owner: after the owner moved in the
+// z-order, the windows it owns are put right above it, in their order.
+void RaiseOwnedAbove(WindowObject& owner) {
+  WindowObject& desktop = DesktopObject();
+  std::vector<HWND> owned;
+  for (HWND top : desktop.children) {
+    WindowObject* w = PeekWindowObject(top);
+    if (w != nullptr && w->owner == owner.handle) owned.push_back(top);
+  }
+  if (owned.empty()) return;
+  auto& list = desktop.children;
+  for (HWND h : owned) list.erase(std::remove(list.begin(), list.end(), h), list.end());
+  auto at = std::find(list.begin(), list.end(), owner.handle);
+  list.insert(at, owned.begin(), owned.end());
+  for (HWND h : owned) {
+    if (WindowObject* w = PeekWindowObject(h)) RaiseOwnedAbove(*w);
+  }
+  RestackSurfaces();
+}
+
 }  // namespace platform
 
 using platform::FindWindowObject;

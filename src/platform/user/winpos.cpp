@@ -165,7 +165,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 
   // The change itself.
   const bool wasVisible = platform::IsReallyVisible(*w);
-  if (!(wp.flags & SWP_NOZORDER)) platform::FixWindowZOrder(*w, wp.hwndInsertAfter);
+  if (!(wp.flags & SWP_NOZORDER)) {
+    platform::FixWindowZOrder(*w, wp.hwndInsertAfter);
+    if (!w->IsChild() && !(wp.flags & SWP_NOOWNERZORDER)) platform::RaiseOwnedAbove(*w);
+  }
   w->window = newWindow;
   w->client = newClient;
   if (!(w->style & (WS_MINIMIZE | WS_MAXIMIZE))) w->normalRect = newWindow;

@@ -134,6 +134,51 @@ TEST_F(WindowTest, TreeAndZOrder) {
   EXPECT_FALSE(IsWindow(owned));
 }
 
+TEST_F(WindowTest, OwnedWindowsStayAboveTheirOwner) {
+  HWND owner = CreateTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100});
+  HWND owned = CreateTop(WS_POPUP | WS_VISIBLE, RECT{10, 10, 50, 50}, 0, owner);
+  HWND other = CreateTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 200});
+  ASSERT_EQ(GetTopWindow(nullptr), other);
+  SetActiveWindow(owner);
+  EXPECT_EQ(GetTopWindow(nullptr), owned);
+  EXPECT_EQ(GetWindow(owned, GW_HWNDNEXT), owner);
+  SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  BringWindowToTop(owner);
+  EXPECT_EQ(GetTopWindow(nullptr), owned);
+  // SWP_NOOWNERZORDER moves the owner alone.
+  SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  EXPECT_EQ(GetTopWindow(nullptr), owner);
+}
+
+TEST_F(WindowTest, ShowCommands) {
+  HWND active = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 200, 200});
+  HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW, RECT{300, 0, 500, 200});
+  SetActiveWindow(active);
+  ShowWindow(hwnd, SW_SHOWNA);
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  EXPECT_EQ(GetActiveWindow(), active);
+  ShowWindow(hwnd, SW_HIDE);
+  ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  EXPECT_EQ(GetActiveWindow(), active);
+  ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
+  EXPECT_TRUE(IsIconic(hwnd));
+  EXPECT_EQ(GetActiveWindow(), active);
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  EXPECT_TRUE(IsZoomed(hwnd));
+  EXPECT_EQ(GetActiveWindow(), hwnd);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect, (RECT{300, 0, 500, 200}));
+  EXPECT_TRUE(CloseWindow(hwnd));  // minimises, as on Windows
+  EXPECT_TRUE(IsIconic(hwnd));
+  EXPECT_TRUE(OpenIcon(hwnd));
+  EXPECT_FALSE(IsIconic(hwnd));
+  EXPECT_TRUE(ShowWindow(hwnd, 99));  // an unknown command changes nothing
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
 TEST_F(WindowTest, SetParentMovesAChild) {
   HWND one = CreateTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100});
   HWND two = CreateTop(WS_POPUP | WS_VISIBLE, RECT{200, 0, 300, 100});
