@@ -187,10 +187,6 @@ void RefreshDcsOf(HWND top) {
   }
 }
 
-void MarkDirty(HWND top, const Region& area) {
-  State().dirty[top].Union(area);
-}
-
 void UpdateSurfaceOf(WindowObject& w) {
   if (w.IsChild() || w.parent != DesktopHandle()) {
     if (WindowObject* top = TopLevelOf(&w)) RefreshDcsOf(top->handle);

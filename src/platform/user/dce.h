@@ -19,7 +19,5 @@ HWND WindowOfDc(HDC dc);
 // window's store (after a move, a resize, a change of z-order).
 void RefreshDcsOf(HWND top);
 void ForgetWindowDcs(HWND hwnd);
-// Adds to what the next presentation copies to the screen.
-void MarkDirty(HWND top, const Region& area);
 
 }  // namespace platform

@@ -128,8 +128,6 @@ void ForgetWindowInFocus(HWND hwnd) {
   if (state.foreground == hwnd) state.foreground = nullptr;
 }
 
-void ResetFocusState() { State() = FocusState{}; }
-
 }  // namespace platform
 
 using platform::PeekWindowObject;

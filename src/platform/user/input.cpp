@@ -399,11 +399,6 @@ HWND WindowFromPointInternal(POINT screen, bool hitTest, LRESULT& hit) {
   return SearchSiblings(DesktopObject().children, screen, hitTest, hit);
 }
 
-void ResetInputState() {
-  State() = InputState{};
-  Queue().input.clear();
-}
-
 }  // namespace platform
 
 using platform::PeekWindowObject;

@@ -13,7 +13,4 @@ HWND WindowFromPointInternal(POINT screen, bool hitTest, LRESULT& hit);
 // The shape a cursor handle shows on the screen.
 display::CursorShape CursorShapeOf(HCURSOR cursor);
 
-// Clears capture, tracking, key states and queued input (tests start clean).
-void ResetInputState();
-
 }  // namespace platform

@@ -21,12 +21,12 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
 
-struct ButtonSpec {
+struct ButtonChoice {
   int id;
   const char* text;  // UTF-8
 };
 
-std::vector<ButtonSpec> ButtonsFor(UINT type) {
+std::vector<ButtonChoice> ButtonsFor(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{IDOK, "确定"}, {IDCANCEL, "取消"}};
     case MB_ABORTRETRYIGNORE: return {{IDABORT, "中止(&A)"}, {IDRETRY, "重试(&R)"}, {IDIGNORE, "忽略(&I)"}};
@@ -105,7 +105,7 @@ int ShowDialog(HWND owner, const WideString& text, const WideString& caption, UI
   if (owner == nullptr || !IsWindow(owner)) owner = GetActiveWindow();
   HFONT font = MessageFont();
   HICON icon = IconFor(type) ? LoadIconW(nullptr, IconFor(type)) : nullptr;
-  const std::vector<ButtonSpec> buttons = ButtonsFor(type);
+  const std::vector<ButtonChoice> buttons = ButtonsFor(type);
 
   // Measure the text within three quarters of the screen's width.
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);

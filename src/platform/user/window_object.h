@@ -155,7 +155,6 @@ void KillWindowTimers(HWND hwnd);
 LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unicode);
 void FixWindowZOrder(WindowObject& w, HWND insertAfter);
 void RaiseOwnedAbove(WindowObject& owner);
-void SetWindowPosInternal(HWND hwnd, HWND insertAfter, const RECT& window, UINT flags);
 MINMAXINFO GetMinMaxInfo(HWND hwnd);
 UINT MinMaximize(HWND hwnd, int command, RECT& rect);
 RECT NonClientInsets(DWORD style, DWORD exStyle, bool menu);

@@ -101,10 +101,6 @@ void InvalidateAfterChange(WindowObject& w, const RECT& oldWindow, const RECT& o
 
 }  // namespace
 
-void SetWindowPosInternal(HWND hwnd, HWND insertAfter, const RECT& window, UINT flags) {
-  SetWindowPos(hwnd, insertAfter, window.left, window.top, Width(window), Height(window), flags);
-}
-
 }  // namespace platform
 
 using platform::PeekWindowObject;
