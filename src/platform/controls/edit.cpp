@@ -66,18 +66,26 @@ int Width(HWND hwnd, const EditData& d, int count) {
   return width;
 }
 
-// The character boundary nearest to a client x coordinate.
+// The character boundary nearest to a client x coordinate. Widths grow with
+// the prefix, so a binary search finds it in few measurements.
 int CharFromX(HWND hwnd, const EditData& d, int x) {
   const int target = x - d.leftMargin + d.scrollX;
   HDC dc = GetDC(hwnd);
   const std::u16string shown = Shown(hwnd, d);
-  int best = 0;
-  int previousWidth = 0;
-  for (int i = 1; i <= static_cast<int>(shown.size()); ++i) {
-    const int width = TextWidth(dc, FontOf(d), shown, i);
-    if (target >= (previousWidth + width) / 2) best = i;
-    previousWidth = width;
-    if (width > target) break;
+  int low = 0, high = static_cast<int>(shown.size());
+  while (low < high) {  // the first boundary at or right of the target
+    const int middle = (low + high) / 2;
+    if (TextWidth(dc, FontOf(d), shown, middle) < target) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  int best = low;
+  if (low > 0) {
+    const int right = TextWidth(dc, FontOf(d), shown, low);
+    const int left = TextWidth(dc, FontOf(d), shown, low - 1);
+    if (target - left < right - target) best = low - 1;
   }
   ReleaseDC(hwnd, dc);
   return best;

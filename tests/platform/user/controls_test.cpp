@@ -159,6 +159,16 @@ TEST_F(ControlsTest, EditTypesSelectsAndNotifies) {
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 11u);
 
+  // A click between two characters puts the caret there.
+  const LRESULT fifth = SendMessageW(edit, EM_POSFROMCHAR, 5, 0);
+  POINT between{static_cast<SHORT>(LOWORD(fifth)) + 1, 5};
+  ClientToScreen(edit, &between);
+  headless::Click(between.x, between.y);
+  Pump();
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 5u);
+  EXPECT_EQ(end, 5u);
+
   // Limits, read-only, password.
   SendMessageW(edit, EM_LIMITTEXT, 12, 0);
   SendMessageW(edit, EM_SETSEL, 11, 11);
