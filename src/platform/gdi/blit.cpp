@@ -64,25 +64,28 @@ struct Taps {
   std::vector<std::uint32_t> weight;
 };
 
-Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcLimit, bool areas, bool combine) {
+// Only destination indexes first .. first + count - 1 (those the clip lets
+// through) get taps; the vectors are indexed from `first`.
+Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcLimit, bool areas, bool combine, int first,
+               int count) {
   Taps taps;
-  taps.nearest.resize(static_cast<std::size_t>(dstLength));
+  taps.nearest.resize(static_cast<std::size_t>(count));
   auto actual = [&](long long j) {
     const long long s = mirror ? srcStart + srcLength - 1 - j : srcStart + j;
     return (s >= 0 && s < srcLimit) ? static_cast<int>(s) : -1;
   };
-  for (int i = 0; i < dstLength; ++i) {
-    taps.nearest[static_cast<std::size_t>(i)] = actual(static_cast<long long>(i) * srcLength / dstLength);
+  for (int i = first; i < first + count; ++i) {
+    taps.nearest[static_cast<std::size_t>(i - first)] = actual(static_cast<long long>(i) * srcLength / dstLength);
   }
   if (!areas && !combine) return taps;
-  taps.start.reserve(static_cast<std::size_t>(dstLength) + 1);
-  for (int i = 0; i < dstLength; ++i) {
+  taps.start.reserve(static_cast<std::size_t>(count) + 1);
+  for (int i = first; i < first + count; ++i) {
     taps.start.push_back(static_cast<int>(taps.index.size()));
     if (combine) {
       // The source pixels a nearest-neighbour stretch would drop into this one.
-      const long long first = static_cast<long long>(i) * srcLength / dstLength;
-      const long long last = std::max(first + 1, static_cast<long long>(i + 1) * srcLength / dstLength);
-      for (long long j = first; j < last; ++j) {
+      const long long begin = static_cast<long long>(i) * srcLength / dstLength;
+      const long long end = std::max(begin + 1, static_cast<long long>(i + 1) * srcLength / dstLength);
+      for (long long j = begin; j < end; ++j) {
         const int s = actual(j);
         if (s >= 0) {
           taps.index.push_back(s);
@@ -154,6 +157,14 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
     return FALSE;
   }
   if (rq.width == 0 || rq.height == 0) return TRUE;
+  // Device coordinates have 27 bits, as on Windows; beyond that sums could overflow.
+  constexpr int kLimit = 1 << 27;
+  for (int v : {rq.x, rq.y, rq.width, rq.height, rq.srcX, rq.srcY, rq.srcWidth, rq.srcHeight}) {
+    if (v <= -kLimit || v >= kLimit) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return FALSE;
+    }
+  }
 
   // Destination rectangle in surface coordinates, normalised; mirroring noted.
   // A negative extent runs leftwards (upwards) from its start pixel, which it
@@ -241,10 +252,14 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
   const bool average = stretched && mode == HALFTONE && !dst.IsMonochrome();
   const bool combine = stretched && !average && (mode == BLACKONWHITE || mode == WHITEONBLACK) &&
                        (srcWidth > width || srcHeight > height);
+  // Stretch tables cover only what the clip lets through.
+  const RECT bounds = scope.Clip().Bounds();
   Taps columns, rows;
   if (stretched) {
-    columns = BuildTaps(width, srcWidth, srcLeft, mirrorX, srcSurface->Width(), average, combine);
-    rows = BuildTaps(height, srcHeight, srcTop, mirrorY, srcSurface->Height(), average, combine);
+    columns = BuildTaps(width, srcWidth, srcLeft, mirrorX, srcSurface->Width(), average, combine, bounds.left - left,
+                        bounds.right - bounds.left);
+    rows = BuildTaps(height, srcHeight, srcTop, mirrorY, srcSurface->Height(), average, combine, bounds.top - top,
+                     bounds.bottom - bounds.top);
   }
 
   const bool copySource = rq.foreCode == 0xCC && rq.mask == nullptr && !rq.transparentKey &&
@@ -259,12 +274,12 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
     if (nearestCopy) {
       // The commonest stretch: nearest source pixels copied straight into the
       // destination. The columns that have a source are the same on every row.
-      const int* map = columns.nearest.data() + (box.left - left);
+      const int* map = columns.nearest.data() + (box.left - bounds.left);
       int from = 0, to = span;
       while (from < to && map[from] < 0) ++from;
       while (to > from && map[to - 1] < 0) --to;
       for (int y = box.top; y < box.bottom; ++y) {
-        const int sy = rows.nearest[static_cast<std::size_t>(y - top)];
+        const int sy = rows.nearest[static_cast<std::size_t>(y - bounds.top)];
         if (sy < 0) continue;
         const Pixel* sourceRow = srcSurface->Row(sy);
         Pixel* d = target.Row(y) + box.left;
@@ -285,7 +300,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
         if (!stretched) {
           source.Span(box.left - left + srcLeft, y - top + srcTop, span, sRow.data());
         } else {
-          const int row = y - top;
+          const int row = y - bounds.top;
           const int sy = rows.nearest[static_cast<std::size_t>(row)];
           if (sy < 0) continue;
           from = span;
@@ -293,7 +308,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
           const bool gather = !average && !combine && conversion == SourceReader::Conversion::None;
           const Pixel* sourceRow = srcSurface->Row(sy);
           for (int i = 0; i < span; ++i) {
-            const int column = box.left + i - left;
+            const int column = box.left + i - bounds.left;
             const int sx = columns.nearest[static_cast<std::size_t>(column)];
             if (sx < 0) continue;
             from = std::min(from, i);

@@ -38,6 +38,31 @@ struct DibSource {
   }
 };
 
+// A request for a destination rectangle and a source rectangle of the same
+// size (stretching requests set the source size after).
+BlitRequest Request(int x, int y, int width, int height, int xSrc, int ySrc, DWORD rop) {
+  BlitRequest request;
+  request.x = x;
+  request.y = y;
+  request.width = width;
+  request.height = height;
+  request.srcX = xSrc;
+  request.srcY = ySrc;
+  request.srcWidth = width;
+  request.srcHeight = height;
+  request.foreCode = RopCode(rop);
+  return request;
+}
+
+BlitRequest StretchRequest(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                           DWORD rop) {
+  BlitRequest request = Request(x, y, width, height, xSrc, ySrc, rop);
+  request.srcWidth = srcWidth;
+  request.srcHeight = srcHeight;
+  request.stretch = true;
+  return request;
+}
+
 std::optional<DibImage> ImageFromCall(const void* bits, const BITMAPINFO* info, UINT usage) {
   if (bits == nullptr || info == nullptr) return std::nullopt;
   return DibImageFromBitmapInfo(info, bits, usage);
@@ -46,12 +71,7 @@ std::optional<DibImage> ImageFromCall(const void* bits, const BITMAPINFO* info, 
 }  // namespace
 
 BOOL PatBlt(HDC dest, int x, int y, int width, int height, DWORD rop) {
-  BlitRequest request;
-  request.x = x;
-  request.y = y;
-  request.width = width;
-  request.height = height;
-  request.foreCode = RopCode(rop);
+  BlitRequest request = Request(x, y, width, height, 0, 0, rop);
   if (RopUsesSource(request.foreCode)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -60,43 +80,17 @@ BOOL PatBlt(HDC dest, int x, int y, int width, int height, DWORD rop) {
 }
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSrc, int ySrc, DWORD rop) {
-  BlitRequest request;
-  request.x = x;
-  request.y = y;
-  request.width = width;
-  request.height = height;
-  request.srcX = xSrc;
-  request.srcY = ySrc;
-  request.foreCode = RopCode(rop);
-  return Blit(dest, source, request);
+  return Blit(dest, source, Request(x, y, width, height, xSrc, ySrc, rop));
 }
 
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSrc, int ySrc, int srcWidth,
                 int srcHeight, DWORD rop) {
-  BlitRequest request;
-  request.x = x;
-  request.y = y;
-  request.width = width;
-  request.height = height;
-  request.srcX = xSrc;
-  request.srcY = ySrc;
-  request.srcWidth = srcWidth;
-  request.srcHeight = srcHeight;
-  request.stretch = true;
-  request.foreCode = RopCode(rop);
-  return Blit(dest, source, request);
+  return Blit(dest, source, StretchRequest(x, y, width, height, xSrc, ySrc, srcWidth, srcHeight, rop));
 }
 
 BOOL MaskBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSrc, int ySrc, HBITMAP mask, int xMask,
              int yMask, DWORD rop4) {
-  BlitRequest request;
-  request.x = x;
-  request.y = y;
-  request.width = width;
-  request.height = height;
-  request.srcX = xSrc;
-  request.srcY = ySrc;
-  request.foreCode = RopCode(rop4);
+  BlitRequest request = Request(x, y, width, height, xSrc, ySrc, rop4);
   request.backCode = static_cast<std::uint8_t>((rop4 >> 24) & 0xFF);
   if (mask != nullptr) {
     BitmapObject* bitmap = FindBitmap(mask);
@@ -118,16 +112,7 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, i
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  BlitRequest request;
-  request.x = x;
-  request.y = y;
-  request.width = width;
-  request.height = height;
-  request.srcX = xSrc;
-  request.srcY = ySrc;
-  request.srcWidth = srcWidth;
-  request.srcHeight = srcHeight;
-  request.stretch = true;
+  BlitRequest request = StretchRequest(x, y, width, height, xSrc, ySrc, srcWidth, srcHeight, SRCCOPY);
   request.transparentKey = ColourPixel(transparentColour);
   DcObject* dst = FindDc(dest);
   DcObject* src = FindDc(source);
@@ -152,17 +137,7 @@ int StretchDIBits(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
   DibSource source(*image);
   // Source coordinates of a bottom-up DIB count from its bottom row.
   const int top = image->format.topDown ? ySrc : image->format.height - ySrc - srcHeight;
-  BlitRequest request;
-  request.x = xDest;
-  request.y = yDest;
-  request.width = destWidth;
-  request.height = destHeight;
-  request.srcX = xSrc;
-  request.srcY = top;
-  request.srcWidth = srcWidth;
-  request.srcHeight = srcHeight;
-  request.stretch = true;
-  request.foreCode = RopCode(rop);
+  BlitRequest request = StretchRequest(xDest, yDest, destWidth, destHeight, xSrc, top, srcWidth, srcHeight, rop);
   request.sourceIsMonochrome = source.monochrome;
   return RunBlit(*dst, &source.dc, request) ? srcHeight : 0;
 }
@@ -194,13 +169,7 @@ int SetDIBitsToDevice(HDC dest, int xDest, int yDest, DWORD width, DWORD height,
   const int lastRow = firstRow + static_cast<int>(lines);
   const int from = std::max(srcTop, firstRow), to = std::min(srcTop + static_cast<int>(height), lastRow);
   if (from >= to) return 0;
-  BlitRequest request;
-  request.x = xDest;
-  request.y = yDest + (from - srcTop);
-  request.width = static_cast<int>(width);
-  request.height = to - from;
-  request.srcX = xSrc;
-  request.srcY = from;
+  BlitRequest request = Request(xDest, yDest + (from - srcTop), static_cast<int>(width), to - from, xSrc, from, SRCCOPY);
   request.sourceIsMonochrome = source.monochrome;
   return RunBlit(*dst, &source.dc, request) ? static_cast<int>(lines) : 0;
 }

@@ -19,6 +19,9 @@ struct DibImage {
   // A zeroed image of the given size and depth (palette formats get `palette`).
   static DibImage Blank(int width, int height, int bitsPerPixel, std::vector<RGBQUAD> palette = {});
   Pixel PixelAt(int x, int y) const;
+  // Row y as R, G, B bytes (what the JPEG and PNG encoders take); `scratch`
+  // holds one row of pixels.
+  void RgbRow(int y, Pixel* scratch, std::uint8_t* rgb) const;
 };
 
 // BMP files. The reader accepts the core (OS/2 1.x) header and the 40-, 52-,

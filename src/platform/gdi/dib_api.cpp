@@ -235,26 +235,34 @@ int SetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, const vo
   return static_cast<int>(lines);
 }
 
-UINT GetDIBColorTable(HDC handle, UINT start, UINT count, RGBQUAD* colours) {
+namespace {
+
+// The colour table of the DIB selected into a DC, and how many entries from
+// `start` a call may touch (0 when there is nothing to touch).
+UINT ColourTableRange(HDC handle, UINT start, UINT count, const void* colours, BitmapObject*& bitmap) {
   DcObject* dc = FindDc(handle);
-  BitmapObject* bitmap = dc ? dc->Bitmap() : nullptr;
+  bitmap = dc ? dc->Bitmap() : nullptr;
   if (bitmap == nullptr || !bitmap->format.HasPalette() || colours == nullptr) return 0;
   const UINT size = static_cast<UINT>(bitmap->format.palette.size());
-  if (start >= size) return 0;
-  const UINT n = std::min(count, size - start);
-  std::copy_n(bitmap->format.palette.begin() + start, n, colours);
+  return start >= size ? 0 : std::min(count, size - start);
+}
+
+}  // namespace
+
+UINT GetDIBColorTable(HDC handle, UINT start, UINT count, RGBQUAD* colours) {
+  BitmapObject* bitmap = nullptr;
+  const UINT n = ColourTableRange(handle, start, count, colours, bitmap);
+  if (n > 0) std::copy_n(bitmap->format.palette.begin() + start, n, colours);
   return n;
 }
 
 UINT SetDIBColorTable(HDC handle, UINT start, UINT count, const RGBQUAD* colours) {
-  DcObject* dc = FindDc(handle);
-  BitmapObject* bitmap = dc ? dc->Bitmap() : nullptr;
-  if (bitmap == nullptr || !bitmap->format.HasPalette() || colours == nullptr) return 0;
-  const UINT size = static_cast<UINT>(bitmap->format.palette.size());
-  if (start >= size) return 0;
-  const UINT n = std::min(count, size - start);
+  BitmapObject* bitmap = nullptr;
+  const UINT n = ColourTableRange(handle, start, count, colours, bitmap);
+  if (n == 0) return 0;
   std::copy_n(colours, n, bitmap->format.palette.begin() + start);
   for (UINT i = start; i < start + n; ++i) bitmap->format.palette[i].rgbReserved = 0;
+  // The shadow of a selected bitmap shows the new colours.
   bitmap->Pull(RECT{0, 0, bitmap->Width(), bitmap->Height()});
   return n;
 }

@@ -9,6 +9,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <cstring>
 #include <map>
@@ -322,6 +323,8 @@ FontKey KeyOf(const LOGFONTW& font) {
 bool EnsureFontConfiguration() {
   static const bool loaded = [] {
     if (!FcInit()) return false;
+    // Fontconfig's caches are released at exit, so leak checkers see none.
+    std::atexit(FcFini);
     FcConfig* config = FcConfigGetCurrent();
     return FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kFontConfiguration), FcTrue) ==
            FcTrue;

@@ -37,10 +37,7 @@ void DrawMaskedBlock(DcObject& dc, int x, int y, int width, int height, const st
         const bool transparent = !bits.empty() && bits[i] != 0;
         Pixel& d = row[px];
         if (alpha && drawImage) {
-          const unsigned a = c >> 24;
-          auto mix = [a](unsigned s, unsigned under) { return (s * a + under * (255 - a) + 127) / 255; };
-          d = (mix((c >> 16) & 0xFF, (d >> 16) & 0xFF) << 16) | (mix((c >> 8) & 0xFF, (d >> 8) & 0xFF) << 8) |
-              mix(c & 0xFF, d & 0xFF);
+          d = MixPixel(d, c & 0xFFFFFF, c >> 24);
           continue;
         }
         Pixel result = d;

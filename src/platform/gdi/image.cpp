@@ -26,6 +26,15 @@ Pixel DibImage::PixelAt(int x, int y) const {
   return pixel;
 }
 
+void DibImage::RgbRow(int y, Pixel* scratch, std::uint8_t* rgb) const {
+  ReadDibRow(format, bits.data() + format.RowOffset(y), 0, format.width, scratch);
+  for (int x = 0; x < format.width; ++x, rgb += 3) {
+    rgb[0] = static_cast<std::uint8_t>(scratch[x] >> 16);
+    rgb[1] = static_cast<std::uint8_t>(scratch[x] >> 8);
+    rgb[2] = static_cast<std::uint8_t>(scratch[x]);
+  }
+}
+
 std::optional<DibImage> DibImageFromBitmapInfo(const BITMAPINFO* info, const void* bits, UINT usage) {
   std::optional<DibFormat> format = FormatFromBitmapInfo(info, SIZE_MAX, usage);
   if (!format) return std::nullopt;

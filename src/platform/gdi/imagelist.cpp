@@ -119,12 +119,6 @@ bool ReadMaskBits(HBITMAP handle, std::vector<std::uint8_t>& bits) {
   return true;
 }
 
-Pixel Blend(Pixel under, Pixel over, unsigned percent) {
-  auto mix = [percent](unsigned a, unsigned b) { return (a * (100 - percent) + b * percent + 50) / 100; };
-  return (mix((under >> 16) & 0xFF, (over >> 16) & 0xFF) << 16) | (mix((under >> 8) & 0xFF, (over >> 8) & 0xFF) << 8) |
-         mix(under & 0xFF, over & 0xFF);
-}
-
 }  // namespace
 
 }  // namespace platform
@@ -317,7 +311,7 @@ BOOL ImageList_DrawEx(HIMAGELIST handle, int index, HDC dcHandle, int x, int y, 
           if (!transparent) d = ColourPixel(background);
           continue;
         }
-        d = blend ? Blend(image[i], ColourPixel(foreground), blend) : image[i];
+        d = blend ? MixPixel(image[i], ColourPixel(foreground), blend * 255 / 100) : image[i];
       }
     }
   }

@@ -91,13 +91,7 @@ bool Encode(const DibImage& image, int quality, std::vector<Pixel>& row, std::ve
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
     const int y = static_cast<int>(info.next_scanline);
-    ReadDibRow(image.format, image.bits.data() + image.format.RowOffset(y), 0, image.format.width, row.data());
-    for (int x = 0; x < image.format.width; ++x) {
-      const Pixel p = row[static_cast<std::size_t>(x)];
-      rgb[static_cast<std::size_t>(3 * x)] = static_cast<std::uint8_t>(p >> 16);
-      rgb[static_cast<std::size_t>(3 * x + 1)] = static_cast<std::uint8_t>(p >> 8);
-      rgb[static_cast<std::size_t>(3 * x + 2)] = static_cast<std::uint8_t>(p);
-    }
+    image.RgbRow(y, row.data(), rgb.data());
     JSAMPROW pointer = rgb.data();
     jpeg_write_scanlines(&info, &pointer, 1);
   }

@@ -13,6 +13,14 @@ namespace platform {
 // A COLORREF as a surface pixel (palette-relative forms use their RGB part).
 inline Pixel ColourPixel(COLORREF colour) { return PixelFromColorRef(colour & 0xFFFFFF); }
 
+// `over` laid on `under` with coverage `alpha` (0 = under, 255 = over), per
+// channel and rounded; the top byte of the result is 0.
+inline Pixel MixPixel(Pixel under, Pixel over, unsigned alpha) {
+  auto mix = [alpha](unsigned a, unsigned b) { return (b * alpha + a * (255 - alpha) + 127) / 255; };
+  return (mix((under >> 16) & 0xFF, (over >> 16) & 0xFF) << 16) | (mix((under >> 8) & 0xFF, (over >> 8) & 0xFF) << 8) |
+         mix(under & 0xFF, over & 0xFF);
+}
+
 // A brush made ready for one drawing call: a solid colour, nothing, or a
 // pattern tiled from the brush origin (hatches drawn over the background
 // colour, or left transparent in TRANSPARENT mode).

@@ -81,13 +81,7 @@ bool Encode(const DibImage& image, std::vector<std::uint8_t>& out, std::vector<s
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int y = 0; y < image.format.height; ++y) {
-    ReadDibRow(image.format, image.bits.data() + image.format.RowOffset(y), 0, image.format.width, row.data());
-    for (int x = 0; x < image.format.width; ++x) {
-      const Pixel p = row[static_cast<std::size_t>(x)];
-      rgb[static_cast<std::size_t>(3 * x)] = static_cast<std::uint8_t>(p >> 16);
-      rgb[static_cast<std::size_t>(3 * x + 1)] = static_cast<std::uint8_t>(p >> 8);
-      rgb[static_cast<std::size_t>(3 * x + 2)] = static_cast<std::uint8_t>(p);
-    }
+    image.RgbRow(y, row.data(), rgb.data());
     png_write_row(png, rgb.data());
   }
   png_write_end(png, info);

@@ -134,26 +134,41 @@ RegionObject* FindRegion(HRGN handle) { return FindGdi<RegionObject>(handle, Han
 
 HRGN InsertRegion(Region region) { return InsertGdi<HRGN>(std::make_unique<RegionObject>(std::move(region))); }
 
-Region RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+Region RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight, int firstRow,
+                       int lastRow) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  const int width = right - left, height = bottom - top;
-  ellipseWidth = std::min(std::abs(ellipseWidth), width);
-  ellipseHeight = std::min(std::abs(ellipseHeight), height);
+  const long long width = static_cast<long long>(right) - left, height = static_cast<long long>(bottom) - top;
+  ellipseWidth = static_cast<int>(std::min<long long>(std::abs(static_cast<long long>(ellipseWidth)), width));
+  ellipseHeight = static_cast<int>(std::min<long long>(std::abs(static_cast<long long>(ellipseHeight)), height));
   if (ellipseWidth < 2 || ellipseHeight < 2) return Region(RECT{left, top, right, bottom});
   // Each row of a corner spans the ellipse's width at the row's centre line.
   const double a = ellipseWidth / 2.0, b = ellipseHeight / 2.0;
   const int cornerRows = ellipseHeight / 2;
-  std::vector<RECT> rows;
-  rows.reserve(static_cast<std::size_t>(2 * cornerRows + 1));
-  for (int i = 0; i < cornerRows; ++i) {
+  auto insetOf = [&](int i) {
     const double dy = b - (i + 0.5);
     const double half = a * std::sqrt(std::max(0.0, 1.0 - (dy * dy) / (b * b)));
-    const int inset = static_cast<int>(std::lround(a - half));
-    rows.push_back(RECT{left + inset, top + i, right - inset, top + i + 1});
-    rows.push_back(RECT{left + inset, bottom - i - 1, right - inset, bottom - i});
+    return static_cast<int>(std::lround(a - half));
+  };
+  // Only rows in [firstRow, lastRow) are made: the top corners' rows i sit at
+  // top + i, the bottom corners' at bottom - 1 - i.
+  std::vector<RECT> rows;
+  const long long topFrom = std::max<long long>(0, static_cast<long long>(firstRow) - top);
+  const long long topTo = std::min<long long>(cornerRows, static_cast<long long>(lastRow) - top);
+  for (long long i = topFrom; i < topTo; ++i) {
+    const int inset = insetOf(static_cast<int>(i));
+    rows.push_back(RECT{left + inset, static_cast<LONG>(top + i), right - inset, static_cast<LONG>(top + i + 1)});
   }
-  rows.push_back(RECT{left, top + cornerRows, right, bottom - cornerRows});
+  const long long bottomFrom = std::max<long long>(0, static_cast<long long>(bottom) - lastRow);
+  const long long bottomTo = std::min<long long>(cornerRows, static_cast<long long>(bottom) - firstRow);
+  for (long long i = bottomFrom; i < bottomTo; ++i) {
+    const int inset = insetOf(static_cast<int>(i));
+    rows.push_back(RECT{left + inset, static_cast<LONG>(bottom - i - 1), right - inset, static_cast<LONG>(bottom - i)});
+  }
+  RECT middle{left, top + cornerRows, right, bottom - cornerRows};
+  middle.top = std::max<LONG>(middle.top, firstRow);
+  middle.bottom = std::min<LONG>(middle.bottom, lastRow);
+  rows.push_back(middle);
   return Region::FromRects(rows);
 }
 

@@ -4,6 +4,7 @@
 
 #include <pixman.h>
 
+#include <limits>
 #include <vector>
 
 #include "platform/base/handles.h"
@@ -60,7 +61,9 @@ RegionObject* FindRegion(HRGN handle);
 HRGN InsertRegion(Region region);
 
 // The region of a rounded rectangle, shared by CreateRoundRectRgn and the
-// rounded shapes (their interiors are the same pixels).
-Region RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+// rounded shapes (their interiors are the same pixels). Drawing asks only for
+// the rows it can show, [firstRow, lastRow), so huge shapes cost nothing.
+Region RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight,
+                       int firstRow = std::numeric_limits<int>::min(), int lastRow = std::numeric_limits<int>::max());
 
 }  // namespace platform

@@ -33,11 +33,21 @@ const std::vector<int>& StylePattern(int style) {
 // pixels and the gaps of a styled pen.
 class PenTrace {
  public:
-  explicit PenTrace(const PenInfo& pen) : pen_(pen), pattern_(StylePattern(pen.style)) {}
+  // Pixels outside `visible` are stepped over but not kept.
+  PenTrace(const PenInfo& pen, const RECT& visible)
+      : pen_(pen), pattern_(StylePattern(pen.style)), visible_(visible) {
+    InflateRect(&visible_, pen.width, pen.width);
+  }
 
   // A line from (x0, y0) to (x1, y1) in surface coordinates; the end point is
   // left out, as LineTo leaves it out.
   void Line(int x0, int y0, int x1, int y1) {
+    // Device coordinates have 27 bits, as on Windows; longer lines are not drawn.
+    constexpr long long kLimit = 1 << 27;
+    for (long long v : {static_cast<long long>(x0), static_cast<long long>(y0), static_cast<long long>(x1),
+                        static_cast<long long>(y1)}) {
+      if (v <= -kLimit || v >= kLimit) return;
+    }
     const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     int err = dx - dy;
@@ -65,6 +75,7 @@ class PenTrace {
         segment_ = (segment_ + 1) % pattern_.size();
       }
     }
+    if (!PtInRect(&visible_, POINT{x, y})) return;
     const int before = (pen_.width - 1) / 2, after = pen_.width / 2;
     (on ? drawn_ : gaps_).push_back(RECT{x - before, y - before, x + after + 1, y + after + 1});
   }
@@ -74,6 +85,7 @@ class PenTrace {
  private:
   PenInfo pen_;
   const std::vector<int>& pattern_;
+  RECT visible_;
   std::size_t segment_ = 0;
   int run_ = 0;
   std::vector<RECT> drawn_;
@@ -130,16 +142,17 @@ BOOL DrawClosedShape(HDC handle, int left, int top, int right, int bottom, MakeS
   if (dc == nullptr) return FALSE;
   const RECT r = Normalized(dc->ToSurface(RECT{left, top, right, bottom}));
   const PenInfo pen = ResolvePen(*dc);
+  const RECT visible = dc->EffectiveClip().Bounds();
   if (!pen.visible) {
-    PaintInterior(*dc, makeShape(RECT{r.left, r.top, r.right - 1, r.bottom - 1}, 0));
+    PaintInterior(*dc, makeShape(RECT{r.left, r.top, r.right - 1, r.bottom - 1}, 0, visible));
     return TRUE;
   }
   const int w = pen.width;
   const RECT outer{r.left - (w - 1) / 2, r.top - (w - 1) / 2, r.right + w / 2, r.bottom + w / 2};
   const RECT inner{r.left + w / 2 + 1, r.top + w / 2 + 1, r.right - 1 - (w - 1) / 2, r.bottom - 1 - (w - 1) / 2};
   const int inset = outer.right - outer.left - (inner.right - inner.left);
-  Region interior = makeShape(inner, inset);
-  Region ring = makeShape(outer, 0);
+  Region interior = makeShape(inner, inset, visible);
+  Region ring = makeShape(outer, 0, visible);
   ring.Subtract(interior);
   PaintInterior(*dc, interior);
   PaintOutline(*dc, ring, pen);
@@ -148,7 +161,7 @@ BOOL DrawClosedShape(HDC handle, int left, int top, int right, int bottom, MakeS
 
 // Scan-line fill of a polygon in surface coordinates: a pixel is inside when
 // its centre is, under the alternate or winding rule.
-Region PolygonRegion(const std::vector<POINT>& points, int fillMode) {
+Region PolygonRegion(const std::vector<POINT>& points, int fillMode, const RECT& visible) {
   std::vector<RECT> spans;
   if (points.size() < 3) return Region();
   LONG top = points[0].y, bottom = points[0].y;
@@ -161,6 +174,9 @@ Region PolygonRegion(const std::vector<POINT>& points, int fillMode) {
     int direction;
   };
   std::vector<Crossing> crossings;
+  // Only the rows that can be seen are scanned.
+  top = std::max(top, visible.top);
+  bottom = std::min(bottom, visible.bottom);
   for (LONG y = top; y < bottom; ++y) {
     const double cy = y + 0.5;
     crossings.clear();
@@ -236,18 +252,20 @@ BOOL InvertRect(HDC handle, const RECT* rect) {
 }
 
 BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
-  return DrawClosedShape(handle, left, top, right, bottom, [](const RECT& r, int) { return Region(r); });
+  return DrawClosedShape(handle, left, top, right, bottom, [](const RECT& r, int, const RECT&) { return Region(r); });
 }
 
 BOOL RoundRect(HDC handle, int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
-  return DrawClosedShape(handle, left, top, right, bottom, [&](const RECT& r, int inset) {
-    return RoundRectRegion(r.left, r.top, r.right, r.bottom, ellipseWidth - inset, ellipseHeight - inset);
+  return DrawClosedShape(handle, left, top, right, bottom, [&](const RECT& r, int inset, const RECT& visible) {
+    return RoundRectRegion(r.left, r.top, r.right, r.bottom, ellipseWidth - inset, ellipseHeight - inset, visible.top,
+                           visible.bottom);
   });
 }
 
 BOOL Ellipse(HDC handle, int left, int top, int right, int bottom) {
-  return DrawClosedShape(handle, left, top, right, bottom, [](const RECT& r, int) {
-    return RoundRectRegion(r.left, r.top, r.right, r.bottom, r.right - r.left, r.bottom - r.top);
+  return DrawClosedShape(handle, left, top, right, bottom, [](const RECT& r, int, const RECT& visible) {
+    return RoundRectRegion(r.left, r.top, r.right, r.bottom, r.right - r.left, r.bottom - r.top, visible.top,
+                           visible.bottom);
   });
 }
 
@@ -256,10 +274,10 @@ BOOL Polygon(HDC handle, const POINT* points, int count) {
   if (dc == nullptr || points == nullptr || count < 2) return FALSE;
   std::vector<POINT> surfacePoints;
   for (int i = 0; i < count; ++i) surfacePoints.push_back(dc->ToSurface(points[i]));
-  PaintInterior(*dc, PolygonRegion(surfacePoints, dc->state.polyFillMode));
+  PaintInterior(*dc, PolygonRegion(surfacePoints, dc->state.polyFillMode, dc->EffectiveClip().Bounds()));
   const PenInfo pen = ResolvePen(*dc);
   if (pen.visible) {
-    PenTrace trace(pen);
+    PenTrace trace(pen, dc->EffectiveClip().Bounds());
     for (int i = 0; i < count; ++i) {
       const POINT& a = surfacePoints[static_cast<std::size_t>(i)];
       const POINT& b = surfacePoints[static_cast<std::size_t>((i + 1) % count)];
@@ -275,7 +293,7 @@ BOOL Polyline(HDC handle, const POINT* points, int count) {
   if (dc == nullptr || points == nullptr || count < 2) return FALSE;
   const PenInfo pen = ResolvePen(*dc);
   if (!pen.visible) return TRUE;
-  PenTrace trace(pen);
+  PenTrace trace(pen, dc->EffectiveClip().Bounds());
   for (int i = 0; i + 1 < count; ++i) {
     const POINT a = dc->ToSurface(points[i]), b = dc->ToSurface(points[i + 1]);
     trace.Line(a.x, a.y, b.x, b.y);
@@ -299,7 +317,7 @@ BOOL LineTo(HDC handle, int x, int y) {
   const POINT from = dc->ToSurface(dc->state.currentPos);
   dc->state.currentPos = POINT{x, y};
   if (!pen.visible) return TRUE;
-  PenTrace trace(pen);
+  PenTrace trace(pen, dc->EffectiveClip().Bounds());
   trace.Line(from.x, from.y, dc->SurfaceX(x), dc->SurfaceY(y));
   PaintTrace(*dc, trace, pen);
   return TRUE;

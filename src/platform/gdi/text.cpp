@@ -46,7 +46,6 @@ void BlendGlyph(Surface& surface, const Region& clip, const Glyph& glyph, int or
                  baseline - glyph.top + glyph.height};
   Region area = clip;
   area.Intersect(box);
-  const unsigned cr = (colour >> 16) & 0xFF, cg = (colour >> 8) & 0xFF, cb = colour & 0xFF;
   for (const RECT& r : area.Rects()) {
     for (int y = r.top; y < r.bottom; ++y) {
       const std::uint8_t* coverage = glyph.coverage.data() + static_cast<std::size_t>((y - box.top) * glyph.width);
@@ -58,9 +57,7 @@ void BlendGlyph(Surface& surface, const Region& clip, const Glyph& glyph, int or
           row[x] = colour;
           continue;
         }
-        const Pixel d = row[x];
-        auto mix = [a](unsigned c, unsigned under) { return (c * a + under * (255 - a) + 127) / 255; };
-        row[x] = (mix(cr, (d >> 16) & 0xFF) << 16) | (mix(cg, (d >> 8) & 0xFF) << 8) | mix(cb, d & 0xFF);
+        row[x] = MixPixel(row[x], colour, a);
       }
     }
   }

@@ -21,7 +21,7 @@ BITMAPINFO* MakeInfo(std::vector<std::uint8_t>& storage, int width, int height, 
   info->bmiHeader.biBitCount = static_cast<WORD>(bpp);
   info->bmiHeader.biCompression = compression;
   info->bmiHeader.biClrUsed = static_cast<DWORD>(palette.size());
-  std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(RGBQUAD));
+  if (!palette.empty()) std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(RGBQUAD));
   if (!masks.empty()) std::memcpy(info->bmiColors, masks.data(), masks.size() * sizeof(DWORD));
   return info;
 }
@@ -200,6 +200,50 @@ TEST(Bitmap, BadHandlesFailLikeWin32) {
   EXPECT_EQ(GetObjectType(GetStockObject(BLACK_BRUSH)), OBJ_BRUSH);
   DeleteDC(dc);
   EXPECT_FALSE(DeleteDC(dc));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Bitmap, GetDIBitsIntoPaletteLayoutsUsesTheDefaultTables) {
+  brellis::test::Canvas canvas(9, 2, RGB(255, 255, 255));
+  SetPixel(canvas.Dc(), 0, 0, RGB(0, 0, 0));
+  SetPixel(canvas.Dc(), 1, 0, RGB(250, 5, 5));
+  for (int bpp : {1, 4, 8}) {
+    SCOPED_TRACE(bpp);
+    std::vector<std::uint8_t> storage;
+    BITMAPINFO* info = MakeInfo(storage, 9, -2, bpp, {});
+    std::vector<std::uint8_t> bits(64, 0xAB);
+    EXPECT_EQ(GetDIBits(canvas.Dc(), canvas.Bitmap(), 0, 2, bits.data(), info, DIB_RGB_COLORS), 2);
+    auto colourOf = [&](int index) {
+      const RGBQUAD q = info->bmiColors[index];
+      return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+    };
+    auto indexAt = [&](int x) {
+      if (bpp == 8) return static_cast<int>(bits[static_cast<std::size_t>(x)]);
+      if (bpp == 4) return (x & 1) ? bits[static_cast<std::size_t>(x / 2)] & 0x0F : bits[static_cast<std::size_t>(x / 2)] >> 4;
+      return (bits[static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1;
+    };
+    EXPECT_EQ(colourOf(indexAt(0)), RGB(0, 0, 0));
+    EXPECT_EQ(colourOf(indexAt(2)), RGB(255, 255, 255));
+    if (bpp > 1) {
+      EXPECT_EQ(colourOf(indexAt(1)), RGB(255, 0, 0));
+    }
+  }
+}
+
+TEST(Bitmap, SetDIBitsToDeviceDrawsTheGivenScanLines) {
+  // Three bottom-up 24-bit rows; only scan lines 1 and 2 are handed over.
+  std::vector<std::uint8_t> storage;
+  BITMAPINFO* info = MakeInfo(storage, 1, 3, 24, {});
+  // The buffer holds scan 1 (red) then scan 2 (green), rows padded to 4 bytes.
+  const std::uint8_t given[8] = {0, 0, 200, 0, 0, 200, 0, 0};
+  brellis::test::Canvas canvas(1, 3, RGB(1, 1, 1));
+  EXPECT_EQ(SetDIBitsToDevice(canvas.Dc(), 0, 0, 1, 3, 0, 0, 1, 2, given, info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(canvas.At(0, 1), RGB(200, 0, 0));  // scan 1 is the middle row
+  EXPECT_EQ(canvas.At(0, 0), RGB(0, 200, 0));  // scan 2 is the top row
+  EXPECT_EQ(canvas.At(0, 2), RGB(1, 1, 1));    // scan 0 was not given
 }
 
 }  // namespace

@@ -188,6 +188,18 @@ TEST(Blit, ColorOnColorStretchPicksTheNearestPixelAndMirrors) {
   EXPECT_EQ(GetRValue(dst.At(2, 0)), 40);
 }
 
+TEST(Blit, HugeStretchesWorkOnlyOnTheVisiblePart) {
+  Canvas src(2, 1), dst(4, 1);
+  SetPixel(src.Dc(), 1, 0, RGB(5, 5, 5));
+  // 100 million pixels wide, of which the canvas shows four: the right half's.
+  EXPECT_TRUE(StretchBlt(dst.Dc(), -50000000, 0, 100000000, 1, src.Dc(), 0, 0, 2, 1, SRCCOPY));
+  EXPECT_EQ(dst.At(0, 0), RGB(5, 5, 5));
+  EXPECT_EQ(dst.At(3, 0), RGB(5, 5, 5));
+  SetLastError(0);
+  EXPECT_FALSE(StretchBlt(dst.Dc(), 0, 0, 1 << 30, 1, src.Dc(), 0, 0, 2, 1, SRCCOPY));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
 TEST(Blit, HalftoneStretchAveragesTheCoveredPixels) {
   Canvas src(4, 2);
   for (int y = 0; y < 2; ++y) {

@@ -91,3 +91,71 @@ TEST(ImageList, AddMaskedDrawsTransparentlyOrOverTheBackground) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Icon, AlphaPicturesBlendAndImageListsTakeTheirShape) {
+  // A 2×1 32-bit picture: opaque red, then half-transparent blue.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = 2;
+  info.bmiHeader.biHeight = -1;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  static_cast<std::uint32_t*>(bits)[0] = 0xFFFF0000;
+  static_cast<std::uint32_t*>(bits)[1] = 0x800000FF;
+  HBITMAP mask = CreateBitmap(2, 1, 1, 1, nullptr);
+  ICONINFO ii{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&ii);
+  Canvas canvas(2, 1, RGB(0, 0, 0));
+  DrawIconEx(canvas.Dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+  EXPECT_EQ(canvas.At(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.At(1, 0), RGB(0, 0, 128));
+  // The picture's alpha survives GetIconInfo.
+  ICONINFO back{};
+  ASSERT_TRUE(GetIconInfo(icon, &back));
+  BITMAP bm{};
+  GetObjectW(back.hbmColor, sizeof(bm), &bm);
+  EXPECT_EQ(bm.bmBitsPixel, 32);
+  // In an image list the half-transparent pixel stays, below half it would go.
+  HIMAGELIST list = ImageList_Create(2, 1, ILC_COLOR32 | ILC_MASK, 1, 1);
+  EXPECT_EQ(ImageList_AddIcon(list, icon), 0);
+  canvas.Fill(RGB(0, 255, 0));
+  ImageList_Draw(list, 0, canvas.Dc(), 0, 0, ILD_TRANSPARENT);
+  EXPECT_EQ(canvas.At(0, 0), RGB(255, 0, 0));
+  // Selected drawing blends half-way with the highlight colour.
+  ImageList_DrawEx(list, 0, canvas.Dc(), 0, 0, 0, 0, CLR_NONE, RGB(0, 0, 255), ILD_TRANSPARENT | ILD_BLEND50);
+  EXPECT_EQ(canvas.At(0, 0), RGB(128, 0, 127));
+  ImageList_Destroy(list);
+  DeleteObject(back.hbmColor);
+  DeleteObject(back.hbmMask);
+  DestroyIcon(icon);
+  DeleteObject(mask);
+  DeleteObject(colour);
+}
+
+TEST(Icon, CopyImageScalesBitmapsAndCanMakeThemMonochrome) {
+  Canvas picture(4, 2, RGB(255, 255, 255));
+  SetPixel(picture.Dc(), 0, 0, RGB(0, 0, 0));
+  HBITMAP mono = static_cast<HBITMAP>(CopyImage(picture.Bitmap(), IMAGE_BITMAP, 8, 4, LR_MONOCHROME));
+  BITMAP bm{};
+  GetObjectW(mono, sizeof(bm), &bm);
+  EXPECT_EQ(bm.bmWidth, 8);
+  EXPECT_EQ(bm.bmHeight, 4);
+  EXPECT_EQ(bm.bmBitsPixel, 1);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, mono);
+  EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 2, 0), RGB(255, 255, 255));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  HBITMAP same = static_cast<HBITMAP>(CopyImage(mono, IMAGE_BITMAP, 0, 0, LR_COPYRETURNORG));
+  EXPECT_EQ(same, mono);
+  HBITMAP moved = static_cast<HBITMAP>(CopyImage(mono, IMAGE_BITMAP, 2, 2, LR_COPYDELETEORG));
+  EXPECT_EQ(GetObjectType(mono), 0u);
+  DeleteObject(moved);
+}
+
+}  // namespace

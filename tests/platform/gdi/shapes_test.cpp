@@ -72,6 +72,21 @@ TEST(Shapes, XorDrawingTwiceRestoresThePicture) {
   EXPECT_EQ(CountColour(canvas, RGB(10, 200, 30)), 144);
 }
 
+TEST(Shapes, HugeShapesCostOnlyTheirVisibleRows) {
+  // An ellipse a hundred million pixels high: only the canvas's rows are made.
+  Canvas canvas(4, 4);
+  SelectObject(canvas.Dc(), GetStockObject(BLACK_BRUSH));
+  EXPECT_TRUE(Ellipse(canvas.Dc(), -50000000, -50000000, 50000000, 50000000));
+  EXPECT_EQ(CountColour(canvas, RGB(0, 0, 0)), 16);
+  SelectObject(canvas.Dc(), GetStockObject(WHITE_BRUSH));
+  const POINT triangle[] = {{-40000000, -40000000}, {40000000, -40000000}, {0, 40000000}};
+  EXPECT_TRUE(Polygon(canvas.Dc(), triangle, 3));
+  EXPECT_EQ(CountColour(canvas, RGB(255, 255, 255)), 16);
+  MoveToEx(canvas.Dc(), -5000000, 1, nullptr);
+  EXPECT_TRUE(LineTo(canvas.Dc(), 5000000, 1));
+  EXPECT_EQ(CountColour(canvas, RGB(0, 0, 0)), 4);
+}
+
 TEST(Shapes, FillRectAcceptsASystemColourIndexForABrush) {
   Canvas canvas(2, 2);
   RECT r{0, 0, 2, 2};
