@@ -49,7 +49,3 @@ HWND UserTest::CreateChild(HWND parent, RECT rect, DWORD style, int id) {
 }
 
 }  // namespace brellis::test
-
-// fontconfig keeps its configuration and caches for the life of the process;
-// the leak checker of the sanitizer build is told they are not leaks.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
