@@ -1,0 +1,63 @@
+// The drawing points of the standard controls. Controls never draw their
+// look themselves: they call the painter, whose default implementation is
+// the classic look; another implementation may replace it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/controls/controls.h"
+
+namespace platform {
+
+struct ButtonLook {
+  bool pressed = false;
+  bool isDefault = false;
+  bool focused = false;
+  bool enabled = true;
+  LRESULT check = BST_UNCHECKED;
+};
+
+struct EditLook {
+  std::u16string text;       // as shown (password characters already applied)
+  int selectionStart = 0;    // in characters of `text`
+  int selectionEnd = 0;
+  int scrollX = 0;           // pixels scrolled off to the left
+  int margin = 1;            // left margin in pixels
+  bool focused = false;
+  bool enabled = true;
+  bool readOnly = false;
+  bool showSelection = false;
+  UINT align = DT_LEFT;
+};
+
+class ControlPainter {
+ public:
+  virtual ~ControlPainter() = default;
+
+  // Push buttons and push boxes.
+  virtual void PushButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, const ButtonLook& look) = 0;
+  // Check boxes and radio buttons (`radio`), box and label.
+  virtual void CheckButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool radio,
+                           bool leftText, const ButtonLook& look) = 0;
+  virtual void GroupBox(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool enabled) = 0;
+  // Static text in the DC's colours and background mode.
+  virtual void StaticText(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, UINT format,
+                          bool enabled) = 0;
+  // The single-line edit's text, selection and caret position (answered in
+  // pixels from the client's left edge, for the caret).
+  virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look) = 0;
+};
+
+ControlPainter& CurrentPainter();
+// Replaces the painter; null restores the classic look. Answers the previous.
+std::unique_ptr<ControlPainter> SetPainter(std::unique_ptr<ControlPainter> painter);
+
+// The font controls use until they are given one (WM_SETFONT).
+HFONT DefaultControlFont();
+
+// Text measuring shared by controls: pixel width of the first `count`
+// characters of `text` in `font`.
+int TextWidth(HDC dc, HFONT font, const std::u16string& text, int count);
+
+}  // namespace platform
