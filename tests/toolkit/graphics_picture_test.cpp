@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "support/canvas.h"
+#include "support/golden.h"
 #include "toolkit/Component.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/Jpeg.h"
@@ -251,6 +252,37 @@ TEST(GraphicsPicture, DataCarriesTheClassNameThenTheGraphic) {
   EXPECT_TRUE(fails({9, 'T', 'M', 'e', 't', 'a', 'f', 'i', 'l', 'e', 0, 0, 0, 0}));
   EXPECT_TRUE(fails({7, 'T', 'B', 'i', 't', 'm', 'a', 'p', 0xFF, 0xFF, 0, 0, 'B', 'M'}));
   EXPECT_TRUE(fails({7, 'T', 'B', 'i', 't'}));
+}
+
+// Picture data around files that an outside tool (ImageMagick) wrote; the
+// fuzz target's seeds are these.
+TEST(GraphicsPicture, DataAroundFilesOfAnOutsideToolReads) {
+  const auto read = [](const char* name, TPicture& picture) {
+    TMemoryStream stream;
+    stream.LoadFromFile(brellis::test::SourcePath(std::string("fuzz/corpus/fuzz_picture_data/") + name));
+    picture.ReadData(stream);
+  };
+  TPicture bitmap, palette, jpeg, icon;
+  read("rgb24_bmp.bin", bitmap);
+  EXPECT_EQ(bitmap.Width(), 5);
+  EXPECT_EQ(bitmap.Bitmap()->Canvas()->Pixels(1, 1), clBlue);
+  EXPECT_EQ(bitmap.Bitmap()->Canvas()->Pixels(4, 2), clRed);
+  read("pal_bmp.bin", palette);
+  EXPECT_EQ(palette.Bitmap()->Canvas()->Pixels(1, 1), clBlack);
+  EXPECT_EQ(palette.Bitmap()->Canvas()->Pixels(0, 0), clWhite);
+  read("small_jpg.bin", jpeg);
+  ASSERT_NE(As<TJPEGImage>(jpeg.Graphic()), nullptr);
+  EXPECT_EQ(jpeg.Width(), 8);
+  read("icon_ico.bin", icon);
+  ASSERT_NE(As<TIcon>(icon.Graphic()), nullptr);
+  EXPECT_EQ(icon.Width(), 16);
+  Canvas target(16, 16, RGB(0, 128, 0));
+  TCanvas canvas;
+  canvas.SetHandle(target.Dc());
+  canvas.Draw(0, 0, icon.Graphic());
+  canvas.SetHandle(nullptr);
+  EXPECT_EQ(target.At(0, 0), RGB(0, 128, 0));
+  EXPECT_EQ(target.At(8, 8), RGB(255, 0, 0));
 }
 
 TEST(GraphicsPicture, FormResourcesFillPicturesAndGlyphsFromTheirData) {
