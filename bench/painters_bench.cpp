@@ -2,15 +2,10 @@
 // 8 × 697 window side from the skin artwork, and the window region of a
 // 999 × 697 frame picture. After the run each result is printed as a ratio to
 // memcpy of the same number of destination bytes, measured in the same run.
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstring>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "ratio_reporter.h"
 #include "skin/forms/WinSkinForm.h"
 
 namespace {
@@ -26,16 +21,9 @@ std::unique_ptr<TBitmap> SkinPicture(const std::string& name) {
   return picture;
 }
 
-void Memcpy(benchmark::State& state, std::size_t bytes) {
-  std::vector<char> from(bytes, 1), to(bytes);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
+using brellis::bench::MemcpyBaseline;
 
-void BM_MemcpyTitle(benchmark::State& state) { Memcpy(state, std::size_t{kWidth} * kTitleHeight * 4); }
+void BM_MemcpyTitle(benchmark::State& state) { MemcpyBaseline(state, std::size_t{kWidth} * kTitleHeight * 4); }
 BENCHMARK(BM_MemcpyTitle);
 
 // The active title strip: stacked frames, fixed ends, magenta-transparent.
@@ -50,7 +38,7 @@ void BM_NinePartTitle(benchmark::State& state) {
 }
 BENCHMARK(BM_NinePartTitle);
 
-void BM_MemcpySide(benchmark::State& state) { Memcpy(state, std::size_t{kSideWidth} * kHeight * 4); }
+void BM_MemcpySide(benchmark::State& state) { MemcpyBaseline(state, std::size_t{kSideWidth} * kHeight * 4); }
 BENCHMARK(BM_MemcpySide);
 
 // The left side: fixed top and bottom parts, the middle stretched down.
@@ -65,7 +53,7 @@ void BM_NinePartSide(benchmark::State& state) {
 }
 BENCHMARK(BM_NinePartSide);
 
-void BM_MemcpyFrame(benchmark::State& state) { Memcpy(state, std::size_t{kWidth} * kHeight * 4); }
+void BM_MemcpyFrame(benchmark::State& state) { MemcpyBaseline(state, std::size_t{kWidth} * kHeight * 4); }
 BENCHMARK(BM_MemcpyFrame);
 
 // A whole window picture with rounded, magenta-cut corners.
@@ -80,42 +68,11 @@ void BM_RegionFromBitmapFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_RegionFromBitmapFrame);
 
-// Collects real time per iteration for the ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      // With --benchmark_repetitions the median stands for the benchmark.
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-      times_[run.run_name.str()] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Time(const std::string& name) const {
-    auto found = times_.find(name);
-    return found == times_.end() ? 0.0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const std::pair<const char*, const char*> kRatios[] = {
-      {"BM_NinePartTitle", "BM_MemcpyTitle"},
-      {"BM_NinePartSide", "BM_MemcpySide"},
-      {"BM_RegionFromBitmapFrame", "BM_MemcpyFrame"},
-  };
-  std::printf("\nRatio to memcpy of the same destination bytes (same run):\n");
-  for (const auto& [name, baseline] : kRatios) {
-    const double time = reporter.Time(name), base = reporter.Time(baseline);
-    if (time > 0 && base > 0) std::printf("  %-28s %8.2f x %s\n", name, time / base, baseline);
-  }
-  benchmark::Shutdown();
-  return 0;
+  return brellis::bench::RunWithRatios(argc, argv,
+                                       {{"BM_NinePartTitle", "BM_MemcpyTitle"},
+                                        {"BM_NinePartSide", "BM_MemcpySide"},
+                                        {"BM_RegionFromBitmapFrame", "BM_MemcpyFrame"}});
 }

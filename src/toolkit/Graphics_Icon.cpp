@@ -127,9 +127,15 @@ HICON ReadIconFile(std::span<const std::uint8_t> data, std::string* error) {
   const std::span<const std::uint8_t> image = data.subspan(entry.offset, entry.size);
   static constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   if (image.size() >= 8 && std::memcmp(image.data(), kPngSignature, 8) == 0) {
+    // The size in the header (after the signature, the chunk length and type)
+    // is checked before anything is decoded.
+    if (image.size() < 24) return fail("image header missing");
+    const auto bigEndian = [&](std::size_t at) {
+      return (std::uint32_t{image[at]} << 24) | (std::uint32_t{image[at + 1]} << 16) | (image[at + 2] << 8) | image[at + 3];
+    };
+    if (bigEndian(16) > kLargestIcon || bigEndian(20) > kLargestIcon) return fail("bad image size");
     std::optional<platform::DibImage> picture = platform::ReadPng(image.data(), image.size(), error);
     if (!picture) return nullptr;
-    if (picture->format.width > kLargestIcon || picture->format.height > kLargestIcon) return fail("bad image size");
     HICON icon = MakeIcon(*picture, OpaqueMask(picture->format.width, picture->format.height));
     return icon ? icon : fail("out of resources");
   }

@@ -24,15 +24,24 @@ class TPictureHolder : public TComponent {
   void SetPicture(TPicture* picture) { picture_.Assign(picture); }
   TBitmap* Glyph() { return &glyph_; }
   void SetGlyph(TBitmap* glyph) { glyph_.Assign(glyph); }
+  TFont* Font() { return &font_; }
+  void SetFont(TFont* font) { font_.Assign(font); }
+  int Color() const { return color_; }
+  void SetColor(int color) { color_ = color; }
 
  private:
   TPicture picture_;
   TBitmap glyph_;
+  TFont font_;
+  int color_ = clWindow;
 };
 
 T_CLASS_INFO(TPictureHolder, TComponent, [](TClassInfo& c) {
   c.AddProperty(published::Object<TPictureHolder, TPicture>("Picture", &TPictureHolder::Picture, &TPictureHolder::SetPicture));
   c.AddProperty(published::Object<TPictureHolder, TBitmap>("Glyph", &TPictureHolder::Glyph, &TPictureHolder::SetGlyph));
+  c.AddProperty(published::Object<TPictureHolder, TFont>("Font", &TPictureHolder::Font, &TPictureHolder::SetFont));
+  c.AddProperty(published::IntegerIdent<TPictureHolder>("Color", ColorIdents(), &TPictureHolder::Color,
+                                                        &TPictureHolder::SetColor));
 })
 
 void PaintQuarters(TBitmap& bitmap, int width, int height) {
@@ -285,7 +294,7 @@ TEST(GraphicsPicture, DataAroundFilesOfAnOutsideToolReads) {
   EXPECT_EQ(target.At(8, 8), RGB(255, 0, 0));
 }
 
-TEST(GraphicsPicture, FormResourcesFillPicturesAndGlyphsFromTheirData) {
+TEST(GraphicsPicture, FormResourcesFillPicturesGlyphsFontsAndColours) {
   TPicture picture;
   TJPEGImage jpeg;
   TBitmap source;
@@ -300,14 +309,22 @@ TEST(GraphicsPicture, FormResourcesFillPicturesAndGlyphsFromTheirData) {
     glyph.SaveToStream(file);
     WriteSizedData(s, std::span<const std::uint8_t>(file.Memory(), static_cast<std::size_t>(file.Size())));
   }));
-  const AnsiString text = "object Holder: TPictureHolder\n  Picture.Data = {" + pictureData + "}\n  Glyph.Data = {" +
-                          glyphData + "}\nend\n";
+  const AnsiString text = "object Holder: TPictureHolder\n  Color = clBtnFace\n  Font.Charset = GB2312_CHARSET\n"
+                          "  Font.Color = clWindowText\n  Font.Height = -14\n  Font.Name = '宋体'\n"
+                          "  Font.Style = [fsBold]\n  Picture.Data = {" +
+                          pictureData + "}\n  Glyph.Data = {" + glyphData + "}\nend\n";
   TPictureHolder holder(nullptr);
   ReadComponentResource(&holder, text);
   ASSERT_NE(As<TJPEGImage>(holder.Picture()->Graphic()), nullptr);
   EXPECT_EQ(holder.Picture()->Width(), 16);
   EXPECT_EQ(holder.Glyph()->Width(), 4);
   EXPECT_EQ(holder.Glyph()->Canvas()->Pixels(3, 3), clBlue);
+  EXPECT_EQ(holder.Color(), clBtnFace);
+  EXPECT_EQ(holder.Font()->Charset(), GB2312_CHARSET);
+  EXPECT_EQ(holder.Font()->Color(), clWindowText);
+  EXPECT_EQ(holder.Font()->Height(), -14);
+  EXPECT_EQ(holder.Font()->Name(), u8"宋体"_ansi);
+  EXPECT_TRUE(holder.Font()->Style().Contains(TFontStyle::fsBold));
 
   const AnsiString broken = "object Holder: TPictureHolder\n  Picture.Data = {0454426974}\nend\n";
   TPictureHolder other(nullptr);
