@@ -136,6 +136,13 @@ TEST(SkinPainters, NothingIsDrawnForInvertedRectanglesMissingPicturesOrNoFrames)
   // A one-frame picture drawn with frame 1 uses the whole picture.
   PaintFrameCell(target.Dc(), Rect(0, 0, 9, 9), picture.get(), false, 1, 1);
   EXPECT_EQ(target.At(8, 8), kParts[2][2]);
+  // Frames outside the picture and rectangles larger than the bitmap read
+  // nothing beyond the picture.
+  PaintFrameCell(target.Dc(), Rect(0, 0, 9, 9), picture.get(), false, 1, 3);
+  PaintSkinPicture(target.Dc(), Rect(0, 0, 20, 20), picture.get(), false, true, true, 1, 0, Rect(3, 3, 3, 3));
+  Canvas wide(20, 20, RGB(9, 9, 9));
+  DrawMasked(wide.Dc(), Rect(0, 0, 20, 20), picture.get(), kSkinKeyColour);
+  EXPECT_EQ(wide.At(8, 8), kParts[2][2]);
 }
 
 TEST(SkinPainters, StripWithoutMiddlePartEndsAndDrawsTheCaps) {
