@@ -147,7 +147,7 @@ TEST(ImgUtil, GradientOfNoBandsIsAnAssertionFailure) {
     GetGradient(0, clRed, clBlue);
     FAIL() << "no assertion";
   } catch (const EAssertionFailed& e) {
-    EXPECT_EQ(e.Message().rfind("Assertion failure (imgutil, line ", 0), 0u) << e.Message();
+    EXPECT_EQ(e.Message().rfind("Assertion failure (imgutil.pas, line ", 0), 0u) << e.Message();
   }
   EXPECT_THROW(GetGradient(-3, clRed, clBlue), EAssertionFailed);
 }

@@ -183,7 +183,7 @@ int ColorSaturation(TColor colour) {
 }
 
 int GetGradient(int n, TColor c1, TColor c2) {
-  Assert(n > 0, "", "imgutil", __LINE__);
+  Assert(n > 0, "", "imgutil.pas", __LINE__);
   auto& cache = GradientCache();
   for (int slot = kGradientSlots - 1; slot >= 0; --slot) {
     const std::vector<TColor>& colours = cache[static_cast<std::size_t>(slot)];
