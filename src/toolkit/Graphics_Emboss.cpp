@@ -30,33 +30,22 @@ void PaintMask(HDC dc, int x, int y, int width, int height, HDC mask, int system
 
 HBITMAP CreateDisabledMask(HDC source, int x, int y, int width, int height, COLORREF transparent) {
   if (width <= 0 || height <= 0) return nullptr;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (copy == nullptr) throw EOutOfResources("Out of system resources");
-  {
-    TScopedBitmapDc dc(copy);
-    BitBlt(dc.Get(), 0, 0, width, height, source, x, y, SRCCOPY);
-  }
+  TBitmap copy;
+  copy.SetSize(width, height);
+  BitBlt(copy.Canvas()->Handle(), 0, 0, width, height, source, x, y, SRCCOPY);
   // Monochrome rows for CreateBitmap are padded to 16 bits.
   const int stride = (width + 15) / 16 * 2;
   std::vector<std::uint8_t> shape(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
   for (int row = 0; row < height; ++row) {
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(copy.ScanLine(row));
     for (int column = 0; column < width; ++column) {
-      const std::uint32_t p = pixels[static_cast<std::size_t>(row) * width + column];
+      const std::uint32_t p = pixels[column];
       const COLORREF colour = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
       if (colour != transparent && Inked(colour)) {
         shape[static_cast<std::size_t>(row) * stride + column / 8] |= static_cast<std::uint8_t>(0x80 >> (column % 8));
       }
     }
   }
-  DeleteObject(copy);
   HBITMAP mask = CreateBitmap(width, height, 1, 1, shape.data());
   if (mask == nullptr) throw EOutOfResources("Out of system resources");
   return mask;
