@@ -188,6 +188,14 @@ void SetPropValue(TObject* instance, std::string_view name, const AnsiString& te
   switch (info.Kind) {
     case TTypeKind::tkInteger: {
       int value = 0;
+      if (info.IntIdents != nullptr) {
+        for (const TIdentMapEntry& e : *info.IntIdents) {
+          if (SameText(e.Name, text)) {
+            RequireWritable(info);
+            return info.SetOrd(instance, e.Value);
+          }
+        }
+      }
       if (!TryStrToInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
       RequireWritable(info);
       return info.SetOrd(instance, value);

@@ -132,7 +132,8 @@ void SetMethodProp(TObject* instance, std::string_view name, const std::any& val
 // Reads any ordinal or string property as text: integers in decimal,
 // enumerations as identifiers, sets as "a,b", strings as they are.
 AnsiString GetPropValue(TObject* instance, std::string_view name);
-// Writes by text: integers from decimal (or "$" hex), enumerations by
+// Writes by text: integers from decimal (or "$" hex) or their identifiers
+// ("clRed"), enumerations by
 // identifier, sets from "[a,b]" or "a,b", strings as they are.
 void SetPropValue(TObject* instance, std::string_view name, const AnsiString& text);
 

@@ -97,6 +97,8 @@ TEST(PublishedProperties, EveryKindRoundTripsByName) {
   EXPECT_EQ(GetPropValue(&s, "COUNT"), "42");
   SetPropValue(&s, "Count", "$10");
   EXPECT_EQ(s.Count(), 16);
+  SetPropValue(&s, "Colour", "clred");
+  EXPECT_EQ(s.Colour(), 0xFF);
 
   SetEnumProp(&s, "Fruit", "fpear");
   EXPECT_EQ(s.Fruit(), TFruit::fPear);

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace platform {
 
@@ -27,9 +28,16 @@ void OnError(j_common_ptr info) {
   std::longjmp(errors->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}
+// Warnings are quiet, except the one for data that ends early: a truncated
+// picture is refused rather than padded with grey.
+void OnMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnError(info);
+}
 
 constexpr int kMaximumSide = 0x8000;
+// No JPEG encodes more pixels than this per byte of data, even a flat one; a
+// header that claims more is refused before anything is allocated.
+constexpr std::uint64_t kMaximumPixelsPerByte = 4096;
 
 // Decodes into `image`; false with `message` set on failure.
 bool Decode(const std::uint8_t* data, std::size_t size, DibImage& image, std::string& message) {
@@ -47,6 +55,11 @@ bool Decode(const std::uint8_t* data, std::size_t size, DibImage& image, std::st
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
+  if (std::uint64_t{info.image_width} * info.image_height > kMaximumPixelsPerByte * size) {
+    jpeg_destroy_decompress(&info);
+    message = "picture size out of range";
+    return false;
+  }
   info.out_color_space = JCS_EXT_BGR;  // the byte order of 24-bit DIB rows
   jpeg_start_decompress(&info);
   if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaximumSide ||

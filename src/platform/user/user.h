@@ -107,7 +107,7 @@ UINT GlobalGetAtomNameA(ATOM atom, LPSTR buffer, int size);
 // An atom given where a name is expected, as MAKEINTATOM does.
 inline LPCWSTR MAKEINTATOMW(ATOM atom) { return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)); }
 inline LPCSTR MAKEINTATOMA(ATOM atom) { return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(atom)); }
-constexpr bool IS_INTRESOURCE(const void* p) { return (reinterpret_cast<ULONG_PTR>(p) >> 16) == 0; }
+inline bool IS_INTRESOURCE(const void* p) { return (reinterpret_cast<ULONG_PTR>(p) >> 16) == 0; }
 
 // ---------------------------------------------------------------------------
 // Messages

@@ -50,6 +50,23 @@ TEST(ImageCodec, JpegDecoderRefusesGarbageAndTruncation) {
   EXPECT_FALSE(error.empty());
   const std::vector<std::uint8_t> file = platform::WriteJpeg(Pattern(16, 16));
   EXPECT_FALSE(platform::ReadJpeg(file.data(), 20, &error));
+  // Cut inside the picture data: refused, not padded.
+  const std::vector<std::uint8_t> big = platform::WriteJpeg(Pattern(64, 48));
+  EXPECT_FALSE(platform::ReadJpeg(big.data(), big.size() - 40, &error));
+}
+
+TEST(ImageCodec, JpegHeaderClaimingAHugePictureIsRefusedBeforeDecoding) {
+  std::vector<std::uint8_t> file = platform::WriteJpeg(Pattern(16, 16));
+  // The start-of-frame segment holds the height and width after its precision byte.
+  for (std::size_t i = 0; i + 8 < file.size(); ++i) {
+    if (file[i] == 0xFF && file[i + 1] == 0xC0) {
+      file[i + 5] = 0x7F, file[i + 6] = 0xFF, file[i + 7] = 0x7F, file[i + 8] = 0xFF;
+      break;
+    }
+  }
+  std::string error;
+  EXPECT_FALSE(platform::ReadJpeg(file.data(), file.size(), &error));
+  EXPECT_EQ(error, "picture size out of range");
 }
 
 TEST(ImageCodec, PngRoundTripIsExact) {
