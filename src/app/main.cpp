@@ -1,0 +1,3 @@
+#include "app/Quorvane.h"
+
+int main() { return Quorvane(); }
