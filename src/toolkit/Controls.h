@@ -287,7 +287,7 @@ class TWinControl : public TControl {
   // control's client origin); `first` limits it to that child and those above.
   void PaintControls(HDC dc, TControl* first);
 
-  void Realign();
+  void Realign() { AlignControl(nullptr); }
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
 
@@ -328,6 +328,8 @@ class TWinControl : public TControl {
   void ReflectNotification(TMessage& message, bool& handled);
   bool SetCursorFromControls(TMessage& message);
   void AnchorControls(SIZE oldClient, SIZE newClient);
+  // Lays out the children; `control` (the one that asked) goes first among equals.
+  void AlignControl(TControl* control);
   void UpdateBounds();
 
   HWND handle_ = nullptr;

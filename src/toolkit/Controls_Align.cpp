@@ -21,7 +21,7 @@ int SortKey(const TControl* c, TAlign align) {
 
 }  // namespace
 
-void TWinControl::Realign() {
+void TWinControl::AlignControl(TControl* control) {
   if (alignDisabled_ > 0 || aligning_ || Loading() || Destroying()) return;
   aligning_ = true;
   TRect rect = ClientRect();
@@ -31,7 +31,7 @@ void TWinControl::Realign() {
   }
   lastClient_ = client;
   AdjustClientRect(rect);
-  AlignControls(nullptr, rect);
+  AlignControls(control, rect);
   aligning_ = false;
 }
 

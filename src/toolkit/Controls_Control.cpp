@@ -85,7 +85,7 @@ void TControl::SetAlign(TAlign align) {
 }
 
 void TControl::RequestAlign() {
-  if (parent_ != nullptr && !Loading()) parent_->Realign();
+  if (parent_ != nullptr && !Loading()) parent_->AlignControl(this);
 }
 
 void TControl::SetVisible(bool visible) {

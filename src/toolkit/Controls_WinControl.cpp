@@ -97,9 +97,8 @@ void TWinControl::CreateWnd() {
     WNDPROC original = nullptr;
     wc.style = params.ClassStyle;
     if (!params.SubClassOf.empty()) {
-      WNDCLASSEXW standard;
-      const WideString name = platform::AnsiToWideString(params.SubClassOf);
-      if (!GetClassInfoExW(nullptr, name.c_str(), &standard)) {
+      WNDCLASSEXA standard;
+      if (!GetClassInfoExA(nullptr, params.SubClassOf.c_str(), &standard)) {
         throw EOSError("Window class " + params.SubClassOf + " does not exist");
       }
       original = standard.lpfnWndProc;
@@ -367,9 +366,9 @@ TPoint TWinControl::ClientOrigin() {
 AnsiString TWinControl::GetText() {
   if (handle_ == nullptr) return text_;
   const int length = GetWindowTextLengthA(handle_);
-  AnsiString text(static_cast<std::size_t>(length) + 1, '\0');
+  AnsiString text(static_cast<std::size_t>(std::max(0, length)) + 1, '\0');
   const int got = GetWindowTextA(handle_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(0, got)));
+  text.resize(static_cast<std::size_t>(std::clamp(got, 0, length)));
   return text;
 }
 
