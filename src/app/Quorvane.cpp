@@ -3,16 +3,21 @@
 #include "app/Frm_Data.h"
 #include "app/StartupFormats.h"
 #include "app/Unit_Public_Data.h"
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 #include "ui/Frm_Main.h"
 
-int Quorvane() {
+bool StartProgram() {
   Application->Initialize();
   ApplyStartupFormats();
   Application->SetTitle("Brellis");
   Application->CreateForm(Fm_Data);
-  if (ConnectServer()) {
-    Application->CreateForm(Fm_Main);
+  if (!ConnectServer()) return false;
+  Application->CreateForm(Fm_Main);
+  return true;
+}
+
+int Quorvane() {
+  if (StartProgram()) {
     Application->Run();
   } else {
     Application->Terminate();

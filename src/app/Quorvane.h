@@ -4,3 +4,8 @@
 
 // Runs the program; answers the process exit code.
 int Quorvane();
+
+// The start-up sequence before the message loop: the application object, the
+// formats, the title, the data module and the connection; then the main
+// window (created, not yet shown). False when the program must end.
+bool StartProgram();

@@ -4,6 +4,7 @@
 #include "brellis/deployment.h"
 #include "identity/UserRecord.h"
 #include "platform/user/user.h"
+#include "toolkit/Application.h"
 
 TFm_Main* Fm_Main = nullptr;
 
@@ -103,6 +104,6 @@ void TFm_Main::Image_CloseClick(TObject*) {
 }
 
 void TFm_Main::SpeedButton1Click(TObject*) {
-  WebMain->Navigate(AnsiToWideString(Trim(Edit1->Text())));
+  WebMain->Navigate(platform::AnsiToWideString(Trim(Edit1->Text())));
   UrlPanel->Show();
 }

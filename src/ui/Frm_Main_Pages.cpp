@@ -12,7 +12,7 @@ void TFm_Main::OpenServicePage(int n) {
   if (!GetDictEx(Fm_Data->ADOProc_Temp, "1021", IntToStr(n))) return;
   AnsiString address = Fm_Data->ADOProc_Temp->Fields(1).AsString();
   address += GetMD5Str(CurUser.AdptID);
-  WebMain->Navigate(AnsiToWideString(address));
+  WebMain->Navigate(platform::AnsiToWideString(address));
   UrlPanel->Show();
 }
 
