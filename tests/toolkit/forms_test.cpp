@@ -300,5 +300,38 @@ TEST_F(FormsTest, ShowModalRunsUntilAButtonSetsTheResult) {
   EXPECT_EQ(dialog->ShowModal(), mrCancel);
 }
 
+TEST_F(FormsTest, DialogKeysTheFocusedControlDoesNotTakeGoToTheForm) {
+  TForm* form = NewShownForm(300, 100);
+  auto* edit = NewComponent<TEdit>(form);
+  edit->SetParent(form);
+  auto* ok = NewComponent<TButton>(form);
+  ok->SetDefault(true);
+  ok->SetBounds(100, 0, 75, 25);
+  ok->SetParent(form);
+  auto* cancel = NewComponent<TButton>(form);
+  cancel->SetCancel(true);
+  cancel->SetBounds(200, 0, 75, 25);
+  cancel->SetParent(form);
+  std::vector<std::string> events;
+  ok->OnClick = [&](TObject*) { events.push_back("ok"); };
+  cancel->OnClick = [&](TObject*) { events.push_back("cancel"); };
+  std::vector<WPARAM> offered;
+  TWndMethod saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_DIALOGKEY) offered.push_back(m.WParam);
+    saved(m);
+  };
+  edit->SetFocus();
+  headless::Key(VK_RETURN);
+  headless::Key(VK_ESCAPE);
+  headless::Key(VK_LEFT);  // the edit takes arrows itself
+  headless::Key(VK_TAB);
+  Pump();
+  form->WindowProc = saved;
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel"}));
+  EXPECT_EQ(offered, (std::vector<WPARAM>{VK_RETURN, VK_ESCAPE, VK_TAB}));
+  EXPECT_EQ(GetFocus(), ok->Handle());
+}
+
 }  // namespace
 }  // namespace brellis::test
