@@ -91,6 +91,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     return true;
   }
   try {
+    if (OfferDialogKey(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   } catch (...) {

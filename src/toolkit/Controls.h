@@ -94,6 +94,8 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
+  // A control made in code whose text is its name takes the new name as text.
+  void SetName(const AnsiString& name) override;
   void SetParentComponent(TComponent* parent) override;
 
   int Left() const { return left_; }

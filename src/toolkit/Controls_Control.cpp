@@ -31,6 +31,15 @@ void TControl::SetParent(TWinControl* parent) {
   }
 }
 
+void TControl::SetName(const AnsiString& name) {
+  auto* ownerComponent = Owner();
+  const bool ownerLoading = ownerComponent != nullptr && ownerComponent->Loading();
+  const bool changeText =
+      controlStyle_.Contains(TControlStyleItem::csSetCaption) && !Loading() && !ownerLoading && Name() == GetText();
+  TComponent::SetName(name);
+  if (changeText) SetText(name);
+}
+
 void TControl::SetParentComponent(TComponent* parent) {
   if (auto* control = As<TWinControl>(parent)) SetParent(control);
 }

@@ -33,7 +33,11 @@ void SetMouseControl(TControl* control) {
 }
 
 void TWinControl::RouteMouseToControls(TMessage& message, bool& handled) {
-  if (g_captureControl != nullptr && g_captureControl->Parent() != this) g_captureControl = nullptr;
+  // The pressed control keeps the mouse only while this window holds the
+  // capture: a handler that released it (to drag the window) ends that.
+  if (g_captureControl != nullptr && (g_captureControl->Parent() != this || GetCapture() != handle_)) {
+    g_captureControl = nullptr;
+  }
   const TPoint point = Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
   TControl* target = g_captureControl != nullptr ? g_captureControl : ControlAtPos(point, false);
   if (message.Msg == WM_MOUSEMOVE) {

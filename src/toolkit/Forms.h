@@ -68,6 +68,8 @@ class TCustomForm : public TWinControl {
   void Close();
   bool CloseQuery();
   bool Active() const;
+  // Moves the focus to the next (or previous) control in tab order.
+  void SelectNext(bool forward);
   // Frees the form after the message being handled (safe inside its own events).
   void Release();
 
@@ -90,6 +92,7 @@ class TCustomForm : public TWinControl {
  private:
   void ShowingChanged();
   void PlaceOnScreen();
+  bool DialogKey(WPARAM key, LPARAM shift);
   // The non-client size the window will have, for client sizes without a window.
   SIZE FrameSize();
 
@@ -148,6 +151,12 @@ const TEnumInfo& PositionType();
 const TEnumInfo& FormStyleType();
 const TEnumInfo& WindowStateType();
 const TEnumInfo& CloseActionType();
+
+// The form a control lies on, or null.
+TCustomForm* GetParentForm(TControl* control);
+// Offers a dialog key (Tab, Return, Escape, arrows) that the focused control
+// does not take to its form as CM_DIALOGKEY; true when the form used it.
+bool OfferDialogKey(const MSG& msg);
 
 // Makes the toolkit's standard control classes known to form resources.
 void RegisterStandardControls();

@@ -143,6 +143,9 @@ void TCustomForm::WndProc(TMessage& message) {
     case CM_VISIBLECHANGED:
       ShowingChanged();
       return;
+    case CM_DIALOGKEY:
+      message.Result = DialogKey(message.WParam, message.LParam) ? 1 : 0;
+      return;
     case WM_ACTIVATE:
       TWinControl::WndProc(message);
       if (LOWORD(message.WParam) != WA_INACTIVE) {

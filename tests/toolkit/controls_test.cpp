@@ -342,5 +342,27 @@ TEST_F(ControlsTest, GroupedSpeedButtonsStayDownOneAtATime) {
   EXPECT_FALSE(plain->Down());
 }
 
+TEST_F(ControlsTest, AHandlerThatReleasesTheMouseEndsTheCaptureOfItsControl) {
+  // As the main window's header does: pressing it drags the window.
+  TForm* form = NewShownForm(200, 100);
+  auto* header = NewComponent<TImage>(form);
+  header->SetBounds(0, 0, 200, 30);
+  header->SetParent(form);
+  auto* tile = NewComponent<TImage>(form);
+  tile->SetBounds(0, 50, 50, 50);
+  tile->SetParent(form);
+  header->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) { ReleaseCapture(); };
+  int tileClicks = 0;
+  tile->OnClick = [&](TObject*) { ++tileClicks; };
+  headless::MoveMouse(100 + 10, 100 + 10);
+  headless::Press();
+  Pump();
+  headless::MoveMouse(100 + 10, 100 + 60);
+  headless::Release();
+  headless::Click(100 + 10, 100 + 60);
+  Pump();
+  EXPECT_EQ(tileClicks, 1);
+}
+
 }  // namespace
 }  // namespace brellis::test
