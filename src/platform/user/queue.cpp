@@ -27,6 +27,14 @@ class Sink : public display::InputSink {
                        SWP_NOZORDER | SWP_NOACTIVATE);
         }
         return;
+      case display::InputEvent::Kind::Activated:
+        // The screen's window manager focused a window (a click, a task
+        // switch): it becomes the active window unless it already is.
+        if (PeekWindowObject(event.window) && IsWindowEnabled(event.window) &&
+            GetActiveWindow() != event.window) {
+          SetActiveWindow(event.window);
+        }
+        return;
       default:
         UpdateAsyncKeyState(event);
         Queue().input.push_back(event);
