@@ -1,5 +1,6 @@
 // WebKit page views for the browser window class.
 #include <algorithm>
+#include <cstring>
 
 #include "platform/display/gtk/gtk_internal.h"
 
@@ -100,7 +101,15 @@ void WebPageView::Apply() {
 void WebPageView::OnLoadChanged(GtkWidget* view, int loadEvent, gpointer self) {
   auto* page = static_cast<WebPageView*>(self);
   if (loadEvent != WEBKIT_LOAD_FINISHED || !page->navigated_ || !page->loadFinished_) return;
-  const std::u16string address = Utf16Of(webkit_web_view_get_uri(WEBKIT_WEB_VIEW(view)));
+  const char* uri = webkit_web_view_get_uri(WEBKIT_WEB_VIEW(view));
+  // The empty page that started the engine may finish after the first
+  // address was asked for; it is not a page the program loaded.
+  if (page->startPage_ && uri && std::strcmp(uri, "about:blank") == 0) {
+    page->startPage_ = false;
+    return;
+  }
+  page->startPage_ = false;
+  const std::u16string address = Utf16Of(uri);
   // The handler runs when the program reads its queue, outside WebKit's
   // signal, and only if the view still exists then.
   std::weak_ptr<bool> alive = page->alive_;

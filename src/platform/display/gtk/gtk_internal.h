@@ -145,6 +145,7 @@ class WebPageView : public BrowserView {
   RECT rect_{};
   bool visible_ = false;
   bool navigated_ = false;
+  bool startPage_ = true;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::function<void(const std::u16string&)> loadFinished_;
 };
