@@ -37,6 +37,8 @@ struct InputEvent {
     CloseRequest, // the screen's window manager asks a surface to close
     Moved,        // the screen's window manager moved or sized a surface
     Activated,    // the screen's window manager gave a surface the focus
+    Minimized,    // the screen's window manager (a task bar) minimised a surface
+    Restored,     // … or restored it
   };
   enum Button : std::uint8_t { Left = 0, Right = 1, Middle = 2 };
 
@@ -82,6 +84,12 @@ class TopLevelSurface {
   virtual void Present(const Region& changed) = 0;
   virtual void SetIconic(bool iconic) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
+  // The surface of the window that owns this one (dialogs stay with their
+  // owner on the screen); null for none.
+  virtual void SetOwner(TopLevelSurface* /*owner*/) {}
+  // The task-bar icon: width × height 0xAARRGGBB pixels, straight alpha,
+  // rows top-down; an empty picture removes it.
+  virtual void SetIcon(int /*width*/, int /*height*/, const std::vector<std::uint32_t>& /*argb*/) {}
 };
 
 // A browser engine's page view shown over a window of a top-level surface

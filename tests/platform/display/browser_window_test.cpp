@@ -226,4 +226,24 @@ TEST_F(BrowserWindowTest, SystemMoveHandedToTheScreenStillTellsTheProgram) {
   EXPECT_EQ(r.right - r.left, 400);
 }
 
+TEST_F(BrowserWindowTest, TaskBarMinimiseAndRestoreAreSystemCommands) {
+  ViewLog log;
+  auto screen = std::make_unique<ScreenWithEngine>(log, false);
+  ScreenWithEngine* backend = screen.get();
+  display::SetBackend(std::move(screen));
+  MakeForm();
+  ShowWindow(top, SW_SHOW);
+  PumpAll();
+  display::InputEvent request;
+  request.kind = display::InputEvent::Kind::Minimized;
+  request.window = top;
+  backend->scripted.push_back(request);
+  PumpAll();
+  EXPECT_TRUE(IsIconic(top));
+  request.kind = display::InputEvent::Kind::Restored;
+  backend->scripted.push_back(request);
+  PumpAll();
+  EXPECT_FALSE(IsIconic(top));
+}
+
 }  // namespace

@@ -25,7 +25,8 @@ BrowserState* StateOf(HWND hwnd) {
   return found == Browsers().end() ? nullptr : &found->second;
 }
 
-// The page view covers the window wherever its top-level window shows it.
+// The page view covers the window wherever its top-level window shows it
+// (a minimised top-level window takes its page views off the screen).
 void PlaceView(HWND hwnd, BrowserState& state) {
   if (!state.view) return;
   HWND top = GetAncestor(hwnd, GA_ROOT);
@@ -35,7 +36,7 @@ void PlaceView(HWND hwnd, BrowserState& state) {
   GetWindowRect(top, &topWindow);
   const RECT inTop{window.left - topWindow.left, window.top - topWindow.top, window.right - topWindow.left,
                    window.bottom - topWindow.top};
-  state.view->Place(top, inTop, IsWindowVisible(hwnd) && !IsIconic(top));
+  state.view->Place(top, inTop, IsWindowVisible(hwnd) != FALSE);
 }
 
 // Without a page view: a white pane with the address, so pictures of the

@@ -55,19 +55,18 @@ bool EdgeOf(int hit, GdkWindowEdge& edge) {
 
 constexpr int kHitCaption = 2;  // HTCAPTION
 
-// Whether the screen's window manager can move windows for the program. On
-// X without one (a bare Xvfb) nothing would answer the request.
-bool ScreenMovesWindows(GtkWindow* window) {
-  GdkScreen* screen = gtk_window_get_screen(window);
+}  // namespace
+
+bool GtkBackend::ScreenHasWindowManager() const {
+  GdkScreen* screen = gdk_display_get_default_screen(gdk_display_get_default());
 #ifdef GDK_WINDOWING_X11
+  // On X without a window manager (a bare Xvfb) nothing answers its requests.
   if (GDK_IS_X11_SCREEN(screen)) {
     return gdk_x11_screen_supports_net_wm_hint(screen, gdk_atom_intern_static_string("_NET_WM_MOVERESIZE"));
   }
 #endif
   return screen != nullptr;
 }
-
-}  // namespace
 
 GtkBackend::GtkBackend() : start_(g_get_monotonic_time()) {
   cursor_shape_ = gdk_cursor_new_from_name(gdk_display_get_default(), "default");
@@ -190,7 +189,7 @@ std::unique_ptr<BrowserView> GtkBackend::CreateBrowserView() {
 
 bool GtkBackend::BeginMoveSize(HWND window, int hit, POINT screen) {
   GtkSurface* surface = SurfaceOf(window);
-  if (surface == nullptr || !ScreenMovesWindows(surface->Native())) return false;
+  if (surface == nullptr || !ScreenHasWindowManager()) return false;
   GdkWindowEdge edge{};
   if (hit != kHitCaption && !EdgeOf(hit, edge)) return false;
   dragWindow_ = window;

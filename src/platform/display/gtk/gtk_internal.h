@@ -40,6 +40,9 @@ class GtkBackend : public Backend {
   // From the surfaces' signal handlers.
   void Queue(InputEvent event);
   void NoteCursor(POINT screen) { cursor_ = screen; }
+  // Whether a window manager runs on the screen (one that moves, sizes and
+  // iconifies windows); a bare X server has none.
+  bool ScreenHasWindowManager() const;
   // Work for the program that arose in the event loop (a page loaded): it
   // runs when the queue is read, outside GTK's handlers, and ends a Wait.
   void Later(std::function<void()> task) { later_.push_back(std::move(task)); }
@@ -84,6 +87,8 @@ class GtkSurface : public TopLevelSurface {
   void Present(const Region& changed) override;
   void SetIconic(bool iconic) override;
   void SetTitle(const std::u16string& title) override;
+  void SetOwner(TopLevelSurface* owner) override;
+  void SetIcon(int width, int height, const std::vector<std::uint32_t>& argb) override;
 
   HWND Window() const { return window_; }
   const RECT& Bounds() const { return bounds_; }
@@ -101,7 +106,9 @@ class GtkSurface : public TopLevelSurface {
   static gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
   static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
+  static gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self);
   static void OnRealize(GtkWidget*, gpointer self);
+  void ShowOrHide();
 
   void MouseAt(InputEvent::Kind kind, double rootX, double rootY, std::uint8_t button = InputEvent::Left);
 

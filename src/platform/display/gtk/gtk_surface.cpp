@@ -66,6 +66,7 @@ GtkSurface::GtkSurface(GtkBackend& backend, HWND window, const RECT& screen, boo
   g_signal_connect(window_widget_, "focus-in-event", G_CALLBACK(OnFocusIn), this);
   g_signal_connect(window_widget_, "delete-event", G_CALLBACK(OnDelete), this);
   g_signal_connect(window_widget_, "configure-event", G_CALLBACK(OnConfigure), this);
+  g_signal_connect(window_widget_, "window-state-event", G_CALLBACK(OnWindowState), this);
   g_signal_connect_after(canvas_, "realize", G_CALLBACK(OnRealize), this);
 }
 
@@ -99,7 +100,14 @@ void GtkSurface::SetBounds(const RECT& screen) {
 void GtkSurface::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  if (visible) {
+  ShowOrHide();
+}
+
+// Without a window manager nobody keeps iconic windows: they are hidden.
+void GtkSurface::ShowOrHide() {
+  const bool shown = visible_ && (!iconic_ || backend_.ScreenHasWindowManager());
+  if (shown == (gtk_widget_get_visible(window_widget_) != FALSE)) return;
+  if (shown) {
     gtk_window_move(Native(), bounds_.left, bounds_.top);
     gtk_widget_show(window_widget_);
   } else {
@@ -126,11 +134,40 @@ void GtkSurface::Present(const Region& changed) {
 void GtkSurface::SetIconic(bool iconic) {
   if (iconic == iconic_) return;
   iconic_ = iconic;
-  if (iconic) {
+  if (!backend_.ScreenHasWindowManager()) {
+    ShowOrHide();
+  } else if (iconic) {
     gtk_window_iconify(Native());
   } else {
     gtk_window_deiconify(Native());
   }
+}
+
+void GtkSurface::SetOwner(TopLevelSurface* owner) {
+  auto* ownerSurface = static_cast<GtkSurface*>(owner);
+  gtk_window_set_transient_for(Native(), ownerSurface ? ownerSurface->Native() : nullptr);
+}
+
+void GtkSurface::SetIcon(int width, int height, const std::vector<std::uint32_t>& argb) {
+  if (width <= 0 || height <= 0 || argb.size() < static_cast<std::size_t>(width) * height) {
+    gtk_window_set_icon(Native(), nullptr);
+    return;
+  }
+  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, width, height);
+  guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  for (int y = 0; y < height; ++y) {
+    guchar* out = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+    for (int x = 0; x < width; ++x, out += 4) {
+      const std::uint32_t p = argb[static_cast<std::size_t>(y) * width + x];
+      out[0] = static_cast<guchar>(p >> 16);
+      out[1] = static_cast<guchar>(p >> 8);
+      out[2] = static_cast<guchar>(p);
+      out[3] = static_cast<guchar>(p >> 24);
+    }
+  }
+  gtk_window_set_icon(Native(), pixbuf);
+  g_object_unref(pixbuf);
 }
 
 void GtkSurface::SetTitle(const std::u16string& title) { gtk_window_set_title(Native(), Utf8Of(title).c_str()); }
@@ -273,6 +310,20 @@ gboolean GtkSurface::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer 
   moved.bounds = RECT{event->x, event->y, event->x + event->width, event->y + event->height};
   surface->bounds_ = moved.bounds;
   surface->backend_.Queue(moved);
+  return FALSE;
+}
+
+// Minimised or restored by the window manager (a task bar): the program is
+// asked, as it would be by a system command.
+gboolean GtkSurface::OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self) {
+  auto* surface = static_cast<GtkSurface*>(self);
+  if (!(event->changed_mask & GDK_WINDOW_STATE_ICONIFIED)) return FALSE;
+  const bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
+  if (iconified == surface->iconic_) return FALSE;
+  InputEvent request;
+  request.kind = iconified ? InputEvent::Kind::Minimized : InputEvent::Kind::Restored;
+  request.window = surface->window_;
+  surface->backend_.Queue(request);
   return FALSE;
 }
 
