@@ -9,14 +9,6 @@
 namespace platform::display::gtk {
 namespace {
 
-std::string Utf8Of(const std::u16string& text) {
-  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(text.data()), static_cast<glong>(text.size()),
-                                nullptr, nullptr, nullptr);
-  std::string result = utf8 ? utf8 : "";
-  g_free(utf8);
-  return result;
-}
-
 std::u16string Utf16Of(const char* text) {
   if (text == nullptr) return {};
   glong count = 0;

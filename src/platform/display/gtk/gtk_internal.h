@@ -18,6 +18,9 @@ namespace platform::display::gtk {
 class GtkSurface;
 class WebPageView;
 
+// Window titles and addresses as GTK and WebKit take them.
+std::string Utf8Of(const std::u16string& text);
+
 class GtkBackend : public Backend {
  public:
   GtkBackend();

@@ -13,14 +13,6 @@ namespace {
 int WidthOf(const RECT& r) { return std::max<int>(1, r.right - r.left); }
 int HeightOf(const RECT& r) { return std::max<int>(1, r.bottom - r.top); }
 
-std::string Utf8Of(const std::u16string& text) {
-  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(text.data()), static_cast<glong>(text.size()),
-                                nullptr, nullptr, nullptr);
-  std::string result = utf8 ? utf8 : "";
-  g_free(utf8);
-  return result;
-}
-
 cairo_region_t* CairoRegionOf(const Region& region) {
   cairo_region_t* result = cairo_region_create();
   for (const RECT& r : region.Rects()) {
@@ -31,6 +23,14 @@ cairo_region_t* CairoRegionOf(const Region& region) {
 }
 
 }  // namespace
+
+std::string Utf8Of(const std::u16string& text) {
+  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(text.data()), static_cast<glong>(text.size()),
+                                nullptr, nullptr, nullptr);
+  std::string result = utf8 ? utf8 : "";
+  g_free(utf8);
+  return result;
+}
 
 GtkSurface::GtkSurface(GtkBackend& backend, HWND window, const RECT& screen, bool popup)
     : backend_(backend), window_(window), bounds_(screen), store_(WidthOf(screen), HeightOf(screen)) {
