@@ -76,15 +76,20 @@ LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       SayPane();
       return 0;
     }
-    case platform::BRN_LOADFINISHED:
-      Say("loaded");
-      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }
+}
+
+// The pane, subclassed to hear when its page finished loading.
+WNDPROC g_paneProc = nullptr;
+
+LRESULT PaneProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == platform::BRN_LOADFINISHED) Say("loaded");
+  return CallWindowProcW(g_paneProc, hwnd, message, wParam, lParam);
 }
 
 void RegisterClassOf(const char16_t* name, PlainWindowProcedure proc, COLORREF background) {
@@ -128,6 +133,8 @@ int main(int argc, char** argv) {
                                 g_form, reinterpret_cast<HMENU>(1), nullptr, nullptr);
   g_pane = CreateWindowExW(0, platform::kBrowserClassName, u"", WS_CHILD | WS_VISIBLE, 12, 76, 616, 352, g_form,
                            nullptr, nullptr, nullptr);
+  g_paneProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(g_pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProcFromFunction(PaneProc))));
   ShowWindow(g_form, SW_SHOW);
   UpdateWindow(g_form);
 

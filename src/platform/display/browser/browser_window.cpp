@@ -63,7 +63,7 @@ void CreateView(HWND hwnd, BrowserState& state) {
     BrowserState* current = StateOf(hwnd);
     if (current == nullptr) return;
     ++current->loadsFinished;
-    if (HWND parent = GetParent(hwnd)) PostMessageW(parent, BRN_LOADFINISHED, reinterpret_cast<WPARAM>(hwnd), 0);
+    PostMessageW(hwnd, BRN_LOADFINISHED, 0, 0);
   });
   PlaceView(hwnd, state);
 }

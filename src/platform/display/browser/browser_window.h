@@ -27,8 +27,8 @@ std::vector<std::u16string> BrowserNavigations(HWND browser);
 // page); stays 0 without a browser engine.
 int BrowserLoadsFinished(HWND browser);
 
-// Posted to the browser window's parent when a page finished loading:
-// wParam is the browser window.
+// Posted to the browser window itself when a page finished loading, for
+// whoever subclassed it (the toolkit's control).
 inline constexpr UINT BRN_LOADFINISHED = WM_APP + 0x3A0;
 
 }  // namespace platform
