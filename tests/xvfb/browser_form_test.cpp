@@ -40,6 +40,7 @@ bool Near(platform::Pixel actual, COLORREF expected) {
 constexpr COLORREF kPageTop = RGB(0, 160, 96);
 constexpr COLORREF kPageBand = RGB(240, 96, 16);
 constexpr COLORREF kPanel = RGB(40, 60, 140);
+constexpr COLORREF kPageTyped = RGB(32, 64, 224);
 
 TEST(BrowserFormOnScreen, ClickDragAndPageInThePane) {
   if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X screen (run under xvfb-run)";
@@ -96,6 +97,18 @@ TEST(BrowserFormOnScreen, ClickDragAndPageInThePane) {
   // The caption panel is where the form went, no longer where it was.
   EXPECT_TRUE(Near(screen->PixelAt(p[0] + 100, p[1] + 80), kPanel));
   EXPECT_FALSE(Near(screen->PixelAt(p[0], p[1]), kPanel));
+
+  // A click in the page gives it the keyboard.
+  ASSERT_EQ(RunProgram({"xdotool", "mousemove", Str(midX), Str(after[1] + 20), "click", "1"}), 0);
+  ASSERT_EQ(RunProgram({"xdotool", "key", "k"}), 0);
+  std::this_thread::sleep_for(500ms);
+  ASSERT_EQ(RunProgram({"import", "-window", "root", shot}), 0);
+  const auto typedBytes = platform::ReadFileBytes(shot);
+  ASSERT_TRUE(typedBytes);
+  const auto typed = platform::ReadPng(typedBytes->data(), typedBytes->size());
+  ASSERT_TRUE(typed);
+  EXPECT_TRUE(Near(typed->PixelAt(midX, after[1] + height / 4), kPageTyped)) << std::hex
+      << typed->PixelAt(midX, after[1] + height / 4);
 }
 
 }  // namespace

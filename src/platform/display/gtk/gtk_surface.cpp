@@ -212,7 +212,10 @@ gboolean GtkSurface::OnButton(GtkWidget*, GdkEventButton* event, gpointer self) 
     default: return TRUE;
   }
   const auto kind = event->type == GDK_BUTTON_PRESS ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
-  static_cast<GtkSurface*>(self)->MouseAt(kind, event->x_root, event->y_root, button);
+  auto* surface = static_cast<GtkSurface*>(self);
+  // A click on the window takes the keyboard back from a page view.
+  if (kind == InputEvent::Kind::ButtonDown) gtk_window_set_focus(surface->Native(), nullptr);
+  surface->MouseAt(kind, event->x_root, event->y_root, button);
   return TRUE;
 }
 
@@ -248,6 +251,8 @@ gboolean GtkSurface::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer self) 
 
 gboolean GtkSurface::OnKey(GtkWidget*, GdkEventKey* event, gpointer self) {
   auto* surface = static_cast<GtkSurface*>(self);
+  // A page view that was clicked has the keyboard until the window is.
+  if (gtk_window_get_focus(surface->Native()) != nullptr) return FALSE;
   const bool down = event->type == GDK_KEY_PRESS;
   InputEvent key;
   key.virtualKey = VirtualKeyOf(event->keyval);
