@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/base/types.h"
@@ -34,6 +36,9 @@ struct InputEvent {
     Char,         // a character typed without a key (input methods, tests)
     CloseRequest, // the screen's window manager asks a surface to close
     Moved,        // the screen's window manager moved or sized a surface
+    Activated,    // the screen's window manager gave a surface the focus
+    Minimized,    // the screen's window manager (a task bar) minimised a surface
+    Restored,     // … or restored it
   };
   enum Button : std::uint8_t { Left = 0, Right = 1, Middle = 2 };
 
@@ -79,6 +84,28 @@ class TopLevelSurface {
   virtual void Present(const Region& changed) = 0;
   virtual void SetIconic(bool iconic) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
+  // The surface of the window that owns this one (dialogs stay with their
+  // owner on the screen); null for none.
+  virtual void SetOwner(TopLevelSurface* /*owner*/) {}
+  // The task-bar icon: width × height 0xAARRGGBB pixels, straight alpha,
+  // rows top-down; an empty picture removes it.
+  virtual void SetIcon(int /*width*/, int /*height*/, const std::vector<std::uint32_t>& /*argb*/) {}
+};
+
+// A browser engine's page view shown over a window of a top-level surface
+// (the browser window class). The window asks where it goes; the view
+// follows its top-level window on the screen.
+class BrowserView {
+ public:
+  virtual ~BrowserView() = default;
+  // The top-level window the view lies in and its rectangle in that
+  // window's coordinates. The top-level window's surface may not exist yet:
+  // the view joins it when it is created.
+  virtual void Place(HWND topLevel, const RECT& inTopLevel, bool visible) = 0;
+  virtual void Navigate(const std::u16string& address) = 0;
+  // Called (from the backend's event loop) when a page finished loading,
+  // also when it failed (the view shows the failure itself).
+  virtual void OnLoadFinished(std::function<void(const std::u16string& address)> handler) = 0;
 };
 
 class Backend {
@@ -105,6 +132,16 @@ class Backend {
   virtual void SetCursorPosition(POINT screen) = 0;
   virtual void SetCursorShape(CursorShape shape) = 0;
   virtual void Beep() = 0;
+
+  // A page view for the browser window class; null when the backend has no
+  // browser engine (the window then paints a placeholder).
+  virtual std::unique_ptr<BrowserView> CreateBrowserView() { return nullptr; }
+
+  // Hands a system move (`hit` HTCAPTION) or size (an HT* border code) to
+  // the screen's window manager, the button being held at `screen`. Answers
+  // false when the program must move the window itself. When it answers
+  // true, Moved events follow the window and a ButtonUp ends the drag.
+  virtual bool BeginMoveSize(HWND /*window*/, int /*hit*/, POINT /*screen*/) { return false; }
 };
 
 constexpr DWORD INFINITE_WAIT = 0xFFFFFFFF;

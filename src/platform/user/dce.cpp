@@ -6,6 +6,7 @@
 #include "platform/display/display.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/dc_internal.h"
+#include "platform/gdi/icon.h"
 #include "platform/gdi/region.h"
 #include "platform/gdi/surface.h"
 #include "platform/user/dce.h"
@@ -200,12 +201,34 @@ void UpdateSurfaceOf(WindowObject& w) {
     w.surface = display::Current().CreateSurface(w.handle, screen, popup);
     if (w.shape) w.surface->SetShape(w.shape.get());
     w.surface->SetTitle(w.text);
+    if (WindowObject* owner = PeekWindowObject(w.owner); owner && owner->surface) {
+      w.surface->SetOwner(owner->surface.get());
+    }
+    UpdateSurfaceIcon(w);
     RestackSurfaces();
   } else {
     w.surface->SetBounds(screen);
   }
   w.surface->SetVisible(visible);
   RefreshDcsOf(w.handle);
+}
+
+void UpdateSurfaceIcon(WindowObject& w) {
+  if (!w.surface) return;
+  const IconObject* icon = FindIcon(w.iconBig ? w.iconBig : w.iconSmall);
+  std::vector<std::uint32_t> argb;
+  if (icon == nullptr || icon->width <= 0 || icon->height <= 0) {
+    w.surface->SetIcon(0, 0, argb);
+    return;
+  }
+  // Alpha from the picture when it has one, else from the mask.
+  argb.resize(icon->colour.size());
+  for (std::size_t i = 0; i < argb.size(); ++i) {
+    const std::uint32_t rgb = icon->colour[i] & 0xFFFFFF;
+    const std::uint32_t alpha = icon->hasAlpha ? icon->colour[i] >> 24 : (i < icon->mask.size() && icon->mask[i] ? 0 : 255);
+    argb[i] = (alpha << 24) | rgb;
+  }
+  w.surface->SetIcon(icon->width, icon->height, argb);
 }
 
 void DetachFromParentSurface(WindowObject& w) {

@@ -1,6 +1,7 @@
 // The default window procedure.
 #include <cstring>
 
+#include "platform/display/display.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/region.h"
 #include "platform/user/nonclient.h"
@@ -227,6 +228,7 @@ LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
       return 0;
     case WM_SETTEXT:
       SetTextFrom(*w, lParam, unicode);
+      if (w->surface) w->surface->SetTitle(w->text);
       RefreshCaption(hwnd);
       return TRUE;
     case WM_GETTEXT:
@@ -308,6 +310,7 @@ LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
       HICON& slot = wParam == ICON_BIG ? w->iconBig : w->iconSmall;
       const HICON previous = slot;
       slot = reinterpret_cast<HICON>(lParam);
+      UpdateSurfaceIcon(*w);
       RefreshCaption(hwnd);
       return reinterpret_cast<LRESULT>(previous);
     }

@@ -19,6 +19,8 @@ void EraseNow(HWND hwnd, bool paint = false);
 // A window's surface follows its visibility, position and size (top-level
 // windows only).
 void UpdateSurfaceOf(WindowObject& w);
+// Hands the window's icon (the big one, else the small one) to its surface.
+void UpdateSurfaceIcon(WindowObject& w);
 void DetachFromParentSurface(WindowObject& w);
 void RestackSurfaces();
 void SetSurfaceIconic(WindowObject& w, bool iconic);

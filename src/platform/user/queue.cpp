@@ -27,6 +27,24 @@ class Sink : public display::InputSink {
                        SWP_NOZORDER | SWP_NOACTIVATE);
         }
         return;
+      case display::InputEvent::Kind::Activated:
+        // The screen's window manager focused a window (a click, a task
+        // switch): it becomes the active window unless it already is.
+        if (PeekWindowObject(event.window) && IsWindowEnabled(event.window) &&
+            GetActiveWindow() != event.window) {
+          SetActiveWindow(event.window);
+        }
+        return;
+      case display::InputEvent::Kind::Minimized:
+      case display::InputEvent::Kind::Restored: {
+        // As a task-bar button does on Windows: a system command the
+        // program sees and may refuse.
+        const bool minimize = event.kind == display::InputEvent::Kind::Minimized;
+        if (PeekWindowObject(event.window) && (IsIconic(event.window) != FALSE) != minimize) {
+          PostMessageW(event.window, WM_SYSCOMMAND, minimize ? SC_MINIMIZE : SC_RESTORE, 0);
+        }
+        return;
+      }
       default:
         UpdateAsyncKeyState(event);
         Queue().input.push_back(event);

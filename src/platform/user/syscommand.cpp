@@ -142,6 +142,10 @@ bool SysCommandMoveSize(HWND hwnd, WPARAM command) {
   }
   SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
   SetCapture(hwnd);
+  // A screen with a window manager drags top-level windows itself; the
+  // window follows through its Moved events and a release ends the loop.
+  const bool screenDrags =
+      !child && display::Current().BeginMoveSize(hwnd, static_cast<int>(hit), capture);
   MSG msg{};
   bool moved = false;
   bool quit = false;
@@ -159,7 +163,7 @@ bool SysCommandMoveSize(HWND hwnd, WPARAM command) {
       break;
     }
     if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) break;
-    if (msg.message != WM_KEYDOWN && msg.message != WM_MOUSEMOVE) {
+    if (screenDrags || (msg.message != WM_KEYDOWN && msg.message != WM_MOUSEMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
       continue;
@@ -211,6 +215,10 @@ bool SysCommandMoveSize(HWND hwnd, WPARAM command) {
     }
   }
   if (GetCapture() == hwnd) ReleaseCapture();
+  if (screenDrags && (w = PeekWindowObject(hwnd)) != nullptr) {
+    moved = w->window.left != original.left || w->window.top != original.top ||
+            w->window.right != original.right || w->window.bottom != original.bottom;
+  }
   if (PeekWindowObject(hwnd)) {
     SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
     // Escape puts the window back where it was.

@@ -1,0 +1,113 @@
+// WebKit page views for the browser window class.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/display/gtk/gtk_internal.h"
+
+#include <webkit2/webkit2.h>
+
+namespace platform::display::gtk {
+namespace {
+
+std::u16string Utf16Of(const char* text) {
+  if (text == nullptr) return {};
+  glong count = 0;
+  gunichar2* utf16 = g_utf8_to_utf16(text, -1, nullptr, &count, nullptr);
+  std::u16string result = utf16 ? std::u16string(reinterpret_cast<const char16_t*>(utf16), count) : u"";
+  g_free(utf16);
+  return result;
+}
+
+}  // namespace
+
+WebPageView::WebPageView(GtkBackend& backend) : backend_(backend) {
+  view_ = webkit_web_view_new();
+  g_object_ref_sink(view_);
+  g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
+  // An empty page starts the engine's processes now, not at the first
+  // address the program asks for.
+  webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view_), "about:blank");
+}
+
+WebPageView::~WebPageView() {
+  backend_.Forget(this);
+  if (host_) Leave(*host_);
+  g_signal_handlers_disconnect_by_data(view_, this);
+  gtk_widget_destroy(view_);
+  g_object_unref(view_);
+}
+
+void WebPageView::Place(HWND topLevel, const RECT& inTopLevel, bool visible) {
+  topLevel_ = topLevel;
+  rect_ = inTopLevel;
+  visible_ = visible;
+  GtkSurface* surface = backend_.SurfaceOf(topLevel);
+  if (surface != host_) {
+    if (host_) Leave(*host_);
+    if (surface) Join(*surface);
+    return;
+  }
+  Apply();
+}
+
+void WebPageView::Navigate(const std::u16string& address) {
+  navigated_ = true;
+  webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view_), Utf8Of(address).c_str());
+}
+
+void WebPageView::OnLoadFinished(std::function<void(const std::u16string& address)> handler) {
+  loadFinished_ = std::move(handler);
+}
+
+void WebPageView::Join(GtkSurface& surface) {
+  if (host_ == &surface) return;
+  if (host_) Leave(*host_);
+  host_ = &surface;
+  gtk_fixed_put(surface.Layer(), view_, 0, 0);
+  Apply();
+}
+
+void WebPageView::Leave(GtkSurface& surface) {
+  if (host_ != &surface) return;
+  gtk_container_remove(GTK_CONTAINER(surface.Layer()), view_);
+  host_ = nullptr;
+}
+
+void WebPageView::Apply() {
+  if (host_ == nullptr) return;
+  // The view stays inside its window: a larger one would grow the window.
+  const RECT& bounds = host_->Bounds();
+  const int left = std::max<int>(0, rect_.left);
+  const int top = std::max<int>(0, rect_.top);
+  const int right = std::min<int>(rect_.right, bounds.right - bounds.left);
+  const int bottom = std::min<int>(rect_.bottom, bounds.bottom - bounds.top);
+  if (!visible_ || right <= left || bottom <= top) {
+    gtk_widget_hide(view_);
+    return;
+  }
+  gtk_fixed_move(host_->Layer(), view_, left, top);
+  gtk_widget_set_size_request(view_, right - left, bottom - top);
+  gtk_widget_show(view_);
+}
+
+void WebPageView::OnLoadChanged(GtkWidget* view, int loadEvent, gpointer self) {
+  auto* page = static_cast<WebPageView*>(self);
+  if (loadEvent != WEBKIT_LOAD_FINISHED || !page->navigated_ || !page->loadFinished_) return;
+  const char* uri = webkit_web_view_get_uri(WEBKIT_WEB_VIEW(view));
+  // The empty page that started the engine may finish after the first
+  // address was asked for; it is not a page the program loaded.
+  if (page->startPage_ && uri && std::strcmp(uri, "about:blank") == 0) {
+    page->startPage_ = false;
+    return;
+  }
+  page->startPage_ = false;
+  const std::u16string address = Utf16Of(uri);
+  // The handler runs when the program reads its queue, outside WebKit's
+  // signal, and only if the view still exists then.
+  std::weak_ptr<bool> alive = page->alive_;
+  page->backend_.Later([alive, page, address] {
+    if (!alive.expired() && page->loadFinished_) page->loadFinished_(address);
+  });
+}
+
+}  // namespace platform::display::gtk
