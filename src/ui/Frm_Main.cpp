@@ -72,7 +72,7 @@ T_CLASS_INFO(TFm_Main, TForm, [](TClassInfo& c) {
   c.AddMethod(Handler("Image11Click", &TFm_Main::Image11Click));
 })
 
-TFm_Main::TFm_Main(TComponent* owner) : TForm(owner) {}
+TFm_Main::TFm_Main(TComponent* owner) : TForm(owner) { RegisterWebBrowser(); }
 
 void TFm_Main::FormCreate(TObject*) {}
 

@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, HomeHotSpotsHideThePaneAndKeepItsPage) {
   ClickCentreOf("Image4");
   EXPECT_FALSE(PaneVisible());
   EXPECT_EQ(Navigations().size(), 2u);
-  EXPECT_EQ(platform::BrowserLocation(Fm_Main->WebMain->Handle()), Navigations().back());
+  EXPECT_EQ(Fm_Main->WebMain->LocationURL(), Navigations().back());
 }
 
 TEST_F(MainWindowTest, ATileWhoseLookupFailsLeavesTheShownPage) {
@@ -208,6 +208,7 @@ TEST_F(MainWindowTest, ConfirmedExitEndsTheMessageLoop) {
 
 TEST_F(MainWindowTest, ASecondCopyRefusesToStart) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+  std::filesystem::create_directories(folder_ / "copies");
   proctest::SleepingCopy running(folder_ / "copies" / self.filename());
   ASSERT_TRUE(running.WaitUntilRunning());
   EXPECT_EQ(Quorvane(), 0);
