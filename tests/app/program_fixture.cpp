@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/base/sysutils.h"
@@ -37,15 +38,20 @@ void ProgramFixture::OpenConnection(const AnsiString& connectionString) {
   Fm_Data->ADOConMain->Open();
 }
 
-std::vector<std::string> ProgramFixture::LogLines() const {
+std::vector<std::string> LogLinesIn(const fs::path& folder) {
   std::vector<std::string> lines;
-  if (!fs::exists(folder_ / "log")) return lines;
-  for (const auto& entry : fs::directory_iterator(folder_ / "log")) {
-    std::ifstream in(entry.path(), std::ios::binary);
+  if (!fs::exists(folder / "log")) return lines;
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder / "log")) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  for (const auto& file : files) {
+    std::ifstream in(file, std::ios::binary);
     std::string line;
     while (std::getline(in, line)) lines.push_back(line);
   }
   return lines;
 }
+
+std::vector<std::string> ProgramFixture::LogLines() const { return LogLinesIn(folder_); }
 
 }  // namespace apptest

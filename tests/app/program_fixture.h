@@ -19,6 +19,9 @@ struct ShownBox {
   UINT flags;
 };
 
+// The lines of every log file in `folder`/log, oldest file first.
+std::vector<std::string> LogLinesIn(const std::filesystem::path& folder);
+
 class ProgramFixture : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -3,9 +3,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <fstream>
-
 #include "app/Quorvane.h"
+#include "app/program_fixture.h"
 #include "platform/base/sysutils.h"
 #include "platform/display/browser/browser_window.h"
 #include "platform/display/headless/headless.h"
@@ -86,16 +85,7 @@ std::vector<std::vector<std::string>> MainWindowTest::LoginLog() const {
   return rows;
 }
 
-std::vector<std::string> MainWindowTest::LogLines() const {
-  std::vector<std::string> lines;
-  if (!fs::exists(folder_ / "log")) return lines;
-  for (const auto& entry : fs::directory_iterator(folder_ / "log")) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::string> MainWindowTest::LogLines() const { return apptest::LogLinesIn(folder_); }
 
 void MainWindowTest::ExecuteOnService(const std::string& sql) const {
   sqlite3* db = nullptr;
