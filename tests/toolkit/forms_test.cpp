@@ -115,10 +115,10 @@ std::string TestFormText() {
   return R"(object TestForm: TTestForm
   Left = 0
   Top = 0
-  BorderStyle = bsNone
-  Caption = '主界面'
   ClientHeight = 200
   ClientWidth = 300
+  BorderStyle = bsNone
+  Caption = '主界面'
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
   Font.Color = clWindowText
