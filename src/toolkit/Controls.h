@@ -330,6 +330,8 @@ class TWinControl : public TControl {
   void ReflectNotification(TMessage& message, bool& handled);
   bool SetCursorFromControls(TMessage& message);
   void AnchorControls(SIZE oldClient, SIZE newClient);
+  // The brush of the control's colour (background, reflected WM_CTLCOLOR).
+  HBRUSH ColorBrush();
   // Lays out the children; `control` (the one that asked) goes first among equals.
   void AlignControl(TControl* control);
   void UpdateBounds();
@@ -346,6 +348,8 @@ class TWinControl : public TControl {
   int alignDisabled_ = 0;
   bool aligning_ = false;
   SIZE lastClient_{-1, -1};
+  HBRUSH brush_ = nullptr;
+  COLORREF brushColor_ = 0;
 };
 
 // A windowless control: painted by its parent on the parent's DC.

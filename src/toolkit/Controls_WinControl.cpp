@@ -34,6 +34,7 @@ TWinControl::~TWinControl() {
   }
   DestroyHandle();
   if (objectInstance_ != nullptr) FreeWndProcThunk(objectInstance_);
+  if (brush_ != nullptr) DeleteObject(brush_);
 }
 
 HWND TWinControl::Handle() {

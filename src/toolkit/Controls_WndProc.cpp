@@ -2,22 +2,17 @@
 // procedure: painting, background, bounds coming back from the window,
 // windowless children's mouse, cursors, and notifications reflected to the
 // child window they concern.
-#include <map>
-
 #include "toolkit/Controls.h"
 
-namespace {
-
-// The brush of a control's colour, for backgrounds and reflected WM_CTLCOLOR.
-HBRUSH ColorBrush(TColor color) {
-  static std::map<COLORREF, HBRUSH> brushes;
-  const COLORREF rgb = ColorToRGB(color);
-  auto found = brushes.find(rgb);
-  if (found == brushes.end()) found = brushes.emplace(rgb, CreateSolidBrush(rgb)).first;
-  return found->second;
+HBRUSH TWinControl::ColorBrush() {
+  const COLORREF rgb = ColorToRGB(Color());
+  if (brush_ == nullptr || rgb != brushColor_) {
+    if (brush_ != nullptr) DeleteObject(brush_);
+    brush_ = CreateSolidBrush(rgb);
+    brushColor_ = rgb;
+  }
+  return brush_;
 }
-
-}  // namespace
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
@@ -28,7 +23,7 @@ void TWinControl::WndProc(TMessage& message) {
       if (!ControlStyle().Contains(TControlStyleItem::csOpaque)) {
         RECT r{};
         GetClientRect(handle_, &r);
-        FillRect(reinterpret_cast<HDC>(message.WParam), &r, ColorBrush(Color()));
+        FillRect(reinterpret_cast<HDC>(message.WParam), &r, ColorBrush());
       }
       message.Result = 1;
       return;
@@ -65,7 +60,7 @@ void TWinControl::WndProc(TMessage& message) {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
       SetTextColor(dc, ColorToRGB(Font()->Color()));
       SetBkColor(dc, ColorToRGB(Color()));
-      message.Result = reinterpret_cast<LRESULT>(ColorBrush(Color()));
+      message.Result = reinterpret_cast<LRESULT>(ColorBrush());
       return;
     }
     case CM_VISIBLECHANGED:

@@ -70,6 +70,8 @@ T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Enumeration<F, TFormStyle>("FormStyle", FormStyleType(), &F::FormStyle, &F::SetFormStyle));
   c.AddProperty(Enumeration<F, TWindowState>("WindowState", WindowStateType(), &F::WindowState, &F::SetWindowState));
   c.AddProperty(Object<F, TIcon>("Icon", &F::Icon, &F::SetIcon));
+  c.AddProperty(Integer<F>("ClientWidth", &F::FormClientWidth, &F::SetFormClientWidth));
+  c.AddProperty(Integer<F>("ClientHeight", &F::FormClientHeight, &F::SetFormClientHeight));
   c.AddProperty(Boolean<F>("AutoScroll", &F::AutoScroll, &F::SetAutoScroll));
   c.AddProperty(Boolean<F>("KeyPreview", &F::KeyPreview, &F::SetKeyPreview));
   c.AddProperty(Object<F, TComponent>("Menu", &F::Menu, &F::SetMenu));
@@ -164,7 +166,27 @@ TRect TCustomForm::ClientRect() {
   return Rect(0, 0, std::max(0, Width() - frame.cx), std::max(0, Height() - frame.cy));
 }
 
+void TCustomForm::SetFormClientWidth(int value) {
+  if (Loading()) {
+    pendingClientWidth_ = value;
+  } else {
+    SetClientWidth(value);
+  }
+}
+
+void TCustomForm::SetFormClientHeight(int value) {
+  if (Loading()) {
+    pendingClientHeight_ = value;
+  } else {
+    SetClientHeight(value);
+  }
+}
+
 void TCustomForm::Loaded() {
+  // The border style is known now, and with it the frame around the client.
+  if (pendingClientWidth_ >= 0) SetClientWidth(pendingClientWidth_);
+  if (pendingClientHeight_ >= 0) SetClientHeight(pendingClientHeight_);
+  pendingClientWidth_ = pendingClientHeight_ = -1;
   TWinControl::Loaded();
   if (Visible()) ShowingChanged();
 }

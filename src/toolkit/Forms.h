@@ -57,6 +57,11 @@ class TCustomForm : public TWinControl {
   void SetOldCreateOrder(bool value) { oldCreateOrder_ = value; }
 
   TRect ClientRect() override;
+  // While the form is read, the client size waits for the border style.
+  int FormClientWidth() { return ClientWidth(); }
+  int FormClientHeight() { return ClientHeight(); }
+  void SetFormClientWidth(int value);
+  void SetFormClientHeight(int value);
 
   void Show();
   // Shows the form modally: other windows are disabled until ModalResult is set.
@@ -107,6 +112,8 @@ class TCustomForm : public TWinControl {
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
   bool shownOnce_ = false;
+  int pendingClientWidth_ = -1;
+  int pendingClientHeight_ = -1;
   int pixelsPerInch_ = 96;
   int textHeight_ = 12;
   bool oldCreateOrder_ = false;

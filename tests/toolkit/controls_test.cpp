@@ -5,6 +5,7 @@
 
 #include "platform/controls/controls.h"
 #include "platform/gdi/dib_format.h"
+#include "support/handle_leaks.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
@@ -362,6 +363,32 @@ TEST_F(ControlsTest, AHandlerThatReleasesTheMouseEndsTheCaptureOfItsControl) {
   headless::Click(100 + 10, 100 + 60);
   Pump();
   EXPECT_EQ(tileClicks, 1);
+}
+
+TEST_F(ControlsTest, AFormShownPaintedAndFreedLeavesNoHandlesBehind) {
+  auto showAndFree = [] {
+    TForm* form = NewShownForm(200, 120);
+    auto* panel = NewComponent<TPanel>(form);
+    panel->SetParent(form);
+    auto* edit = NewComponent<TEdit>(form);
+    edit->SetColor(clYellow);
+    edit->SetParent(panel);
+    auto* label = NewComponent<TLabel>(form);
+    label->SetCaption("x");
+    label->SetParent(panel);
+    auto* speed = NewComponent<TSpeedButton>(form);
+    speed->SetFlat(true);
+    speed->SetParent(form);
+    Pump();
+    form->Free();
+    Pump();
+  };
+  showAndFree();  // classes, atoms and the application window are made once
+  const auto before = platform::HandleTable::Instance().LiveCounts();
+  const std::size_t thunks = platform::LiveThunkCount();
+  showAndFree();
+  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
+  EXPECT_EQ(platform::LiveThunkCount(), thunks);
 }
 
 }  // namespace

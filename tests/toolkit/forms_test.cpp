@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/controls/controls.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Jpeg.h"
 #include "toolkit/Reader.h"
@@ -115,10 +116,10 @@ std::string TestFormText() {
   return R"(object TestForm: TTestForm
   Left = 0
   Top = 0
-  BorderStyle = bsNone
-  Caption = '主界面'
   ClientHeight = 200
   ClientWidth = 300
+  BorderStyle = bsNone
+  Caption = '主界面'
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
   Font.Color = clWindowText
@@ -331,6 +332,36 @@ TEST_F(FormsTest, DialogKeysTheFocusedControlDoesNotTakeGoToTheForm) {
   EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel"}));
   EXPECT_EQ(offered, (std::vector<WPARAM>{VK_RETURN, VK_ESCAPE, VK_TAB}));
   EXPECT_EQ(GetFocus(), ok->Handle());
+}
+
+std::string BitmapFileBytes(int width, int height) {
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(TPixelFormat::pf24bit);
+  bitmap.SetSize(width, height);
+  bitmap.Canvas()->Brush()->SetColor(clFuchsia);
+  bitmap.Canvas()->FillRect(Rect(0, 0, width, height));
+  bitmap.Canvas()->Brush()->SetColor(clNavy);
+  bitmap.Canvas()->FillRect(Rect(2, 2, width / 2 - 2, height - 2));
+  TMemoryStream stream;
+  bitmap.SaveToStream(stream);
+  return std::string(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
+}
+
+TEST_F(FormsTest, ReadsBitmapPicturesAndGlyphs) {
+  const std::string text = "object F: TForm\n  object S: TSpeedButton\n    Glyph.Data = {" +
+                           SizedDataHex(BitmapFileBytes(32, 16)) +
+                           "}\n  end\n  object I: TImage\n    Picture.Data = {" +
+                           PictureDataHex("TBitmap", BitmapFileBytes(20, 10)) + "}\n  end\nend\n";
+  TForm* form = NewComponent<TForm>(Application);
+  ReadComponentResource(form, text);
+  auto* button = As<TSpeedButton>(form->FindComponent("S"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->Glyph()->Width(), 32);
+  EXPECT_EQ(button->NumGlyphs(), 2);  // two square cells
+  auto* image = As<TImage>(form->FindComponent("I"));
+  ASSERT_NE(image, nullptr);
+  ASSERT_NE(As<TBitmap>(image->Picture()->Graphic()), nullptr);
+  EXPECT_EQ(image->Picture()->Width(), 20);
 }
 
 }  // namespace

@@ -50,10 +50,8 @@ TForm* ToolkitTest::NewShownForm(int clientWidth, int clientHeight) {
   return form;
 }
 
-std::string PictureDataHex(const std::string& graphicClass, const std::string& bytes) {
+std::string SizedDataHex(const std::string& bytes) {
   std::string raw;
-  raw += static_cast<char>(graphicClass.size());
-  raw += graphicClass;
   const auto size = static_cast<std::uint32_t>(bytes.size());
   for (int i = 0; i < 4; ++i) raw += static_cast<char>((size >> (8 * i)) & 0xFF);
   raw += bytes;
@@ -64,6 +62,18 @@ std::string PictureDataHex(const std::string& graphicClass, const std::string& b
     hex += digits;
   }
   return hex;
+}
+
+std::string PictureDataHex(const std::string& graphicClass, const std::string& bytes) {
+  std::string prefix;
+  char digits[3];
+  std::snprintf(digits, sizeof(digits), "%02X", static_cast<unsigned>(graphicClass.size()));
+  prefix += digits;
+  for (unsigned char c : graphicClass) {
+    std::snprintf(digits, sizeof(digits), "%02X", c);
+    prefix += digits;
+  }
+  return prefix + SizedDataHex(bytes);
 }
 
 std::string ReadSourceFile(const std::string& relative) {

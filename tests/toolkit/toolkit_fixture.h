@@ -26,7 +26,9 @@ class ToolkitTest : public ::testing::Test {
 // Destroys every top-level window and empties the queue.
 void DestroyAllToolkitWindows();
 
-// A form resource value holding a picture: the graphic's class, then its data.
+// Form resource binary values in hex: a 32-bit length and the bytes (a
+// bitmap's data), or a picture: the graphic's class, then its sized data.
+std::string SizedDataHex(const std::string& bytes);
 std::string PictureDataHex(const std::string& graphicClass, const std::string& bytes);
 std::string ReadSourceFile(const std::string& relative);
 
