@@ -32,7 +32,6 @@ struct FrameCut {
 struct Card {
   std::string label;
   MemberPicture picture;
-  bool transparent;
   int zoom;
   std::vector<FrameCut> frames;
   int width;
@@ -52,8 +51,7 @@ int TextWidth(TCanvas& canvas, const std::string& utf8) {
 }
 
 Card MakeCard(TCanvas& measure, const SkinMember& member, const MemberPicture& picture) {
-  Card card{member.name + (picture.key == "Picture" ? "" : " · " + picture.key), picture,
-            member.object->Trans != 0, 1, {}, 0, 0};
+  Card card{member.name + (picture.key == "Picture" ? "" : " · " + picture.key), picture, 1, {}, 0, 0};
   const int frames = std::max(picture.frames, 1);
   const int w = picture.bitmap->Width();
   const int h = picture.bitmap->Height();
@@ -99,6 +97,7 @@ void Checkerboard(HDC dc, const TRect& area) {
 }
 
 void Text(TCanvas& canvas, int x, int y, const std::string& utf8, COLORREF colour) {
+  canvas.Brush()->SetStyle(TBrushStyle::bsClear);
   canvas.Font()->SetColor(static_cast<TColor>(colour));
   canvas.TextOutW(x, y, platform::Utf8ToWideString(utf8));
 }
@@ -120,38 +119,40 @@ void DrawCard(TCanvas& canvas, const Card& card, int left, int top) {
     const TRect cell = Bounds(x, y, frame.width, frame.height);
     const int sw = RectWidth(frame.source);
     const int sh = RectHeight(frame.source);
-    if (card.transparent) {
-      Checkerboard(dc, cell);
-      TransparentBlt(dc, x, y, frame.width, frame.height, source, frame.source.left, frame.source.top, sw, sh,
-                     RGB(255, 0, 255));
-    } else {
-      StretchBlt(dc, x, y, frame.width, frame.height, source, frame.source.left, frame.source.top, sw, sh, SRCCOPY);
-    }
+    // The key colour shows as transparency even where the member is drawn
+    // opaque: painters such as the caption's cut it out themselves.
+    Checkerboard(dc, cell);
+    TransparentBlt(dc, x, y, frame.width, frame.height, source, frame.source.left, frame.source.top, sw, sh,
+                   RGB(255, 0, 255));
     if (card.frames.size() > 1) Text(canvas, x, y + frame.height + 1, std::to_string(i + 1), kFaint);
     x += frame.width + kGap;
     rowHeight = std::max(rowHeight, frame.height);
   }
 }
 
-// The colour table as swatches with their keys; answers the height used.
-int DrawColours(TCanvas& canvas, TSkinData& skin, int top) {
-  Text(canvas, kMargin, top, "Colours (given by the skin: solid outline; default: dashed)", kInk);
-  const int swatch = 28;
-  const int pitch = (kSheetWidth - 2 * kMargin) / 10;
+constexpr int kSwatch = 28;
+constexpr int kColourColumns = 7;
+// The height of the colour table's block.
+constexpr int kColoursHeight =
+    kLabelHeight + 4 + (SkinColourCount + kColourColumns - 1) / kColourColumns * (kSwatch + 2 * kLabelHeight);
+
+// The colour table as swatches with their keys.
+void DrawColours(TCanvas& canvas, TSkinData& skin, int top) {
+  Text(canvas, kMargin, top, "Colours (given by the skin: solid outline; default: dotted)", kInk);
+  const int pitch = (kSheetWidth - 2 * kMargin) / kColourColumns;
   for (int i = 0; i < SkinColourCount; ++i) {
-    const int slot = i;
-    const int x = kMargin + (slot % 10) * pitch;
-    const int y = top + kLabelHeight + 4 + (slot / 10) * (swatch + 2 * kLabelHeight);
+    const int x = kMargin + (i % kColourColumns) * pitch;
+    const int y = top + kLabelHeight + 4 + (i / kColourColumns) * (kSwatch + 2 * kLabelHeight);
     const std::size_t at = static_cast<std::size_t>(i);
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetColor(skin.Colours[at]);
     canvas.Pen()->SetColor(static_cast<TColor>(kInk));
     canvas.Pen()->SetStyle(skin.ColourGiven[at] ? TPenStyle::psSolid : TPenStyle::psDot);
-    canvas.Rectangle(x, y, x + swatch, y + swatch);
+    canvas.Rectangle(x, y, x + kSwatch, y + kSwatch);
     const std::string key = *SkinColourKeys[i] ? SkinColourKeys[i] : (i == scFrame ? "(frame)" : "(unused)");
-    Text(canvas, x, y + swatch + 2, std::to_string(i) + " " + key, kFaint);
+    Text(canvas, x, y + kSwatch + 2, std::to_string(i) + " " + key, kFaint);
   }
   canvas.Pen()->SetStyle(TPenStyle::psSolid);
-  return kLabelHeight + 4 + 2 * (swatch + 2 * kLabelHeight);
 }
 
 }  // namespace
@@ -179,7 +180,8 @@ int Preview(const Arguments& args) {
     int x, y;
   };
   std::vector<Placed> placed;
-  const int cardsTop = kMargin + 2 * kLabelHeight + 140;
+  const int coloursTop = kMargin + 2 * kLabelHeight;
+  const int cardsTop = coloursTop + kColoursHeight + kCardGap;
   int x = kMargin;
   int y = cardsTop;
   int rowHeight = 0;
@@ -205,7 +207,7 @@ int Preview(const Arguments& args) {
   SetBkMode(canvas.Handle(), TRANSPARENT);
   Text(canvas, kMargin, kMargin,
        "Skin \"" + NameForTerminal(loaded.skin.SkinName) + "\" — every member's frames, numbered from 1", kInk);
-  DrawColours(canvas, loaded.skin, kMargin + 2 * kLabelHeight);
+  DrawColours(canvas, loaded.skin, coloursTop);
   for (const Placed& p : placed) DrawCard(canvas, *p.card, p.x, p.y);
 
   const std::optional<platform::DibImage> image = platform::ImageFromBitmap(sheet.Handle());
