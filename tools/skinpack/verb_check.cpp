@@ -89,7 +89,10 @@ void CheckSections(const LoadedSkin& loaded, const TStringList& sections, Report
   for (int i = 0; i < sections.Count(); ++i) present.insert(UpperCase(sections[i]));
   for (const SectionKeys& entry : Vocabulary()) {
     if (!present.count(UpperCase(entry.section))) {
-      report.Warn(std::string("section [") + entry.section + "] is missing");
+      const AnsiString upper = UpperCase(entry.section);
+      const bool builtIn = upper == "TRACK" || upper == "TRACKVERT";
+      report.Warn(std::string("section [") + entry.section + "] is missing" +
+                  (builtIn ? " (the program's built-in picture serves)" : ""));
       continue;
     }
     for (const char* key : entry.pictureKeys) {
