@@ -88,8 +88,8 @@ void CheckSections(const LoadedSkin& loaded, const TStringList& sections, Report
   std::set<AnsiString> present;
   for (int i = 0; i < sections.Count(); ++i) present.insert(UpperCase(sections[i]));
   for (const SectionKeys& entry : Vocabulary()) {
-    if (!present.count(UpperCase(entry.section))) {
-      const AnsiString upper = UpperCase(entry.section);
+    const AnsiString upper = UpperCase(entry.section);
+    if (!present.count(upper)) {
       const bool builtIn = upper == "TRACK" || upper == "TRACKVERT";
       report.Warn(std::string("section [") + entry.section + "] is missing" +
                   (builtIn ? " (the program's built-in picture serves)" : ""));
