@@ -53,6 +53,6 @@ BENCHMARK(BM_MemcpyPackage)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return brellis::bench::RunWithRatios(
-      argc, argv, {{"BM_LoadSkin", "BM_MemcpyPackage"}, {"BM_LoadPackage", "BM_MemcpyPackage"}});
+  return brellis::bench::RunWithRatios(argc, argv,
+                                       {{"BM_LoadSkin", "BM_MemcpyPackage"}, {"BM_LoadPackage", "BM_MemcpyPackage"}});
 }

@@ -239,8 +239,7 @@ class TSkinData {
   void ReadTitle(const AnsiString& section);
   void ReadBar(std::unique_ptr<TDataSkinBorder>& member, const AnsiString& section);
   void ReadObject(std::unique_ptr<TDataSkinObject>& member, const AnsiString& section);
-  void ReadObjectEx(std::unique_ptr<TDataSkinBorder>& member, const AnsiString& section,
-                    const AnsiString& secondKey);
+  void ReadObjectEx(std::unique_ptr<TDataSkinBorder>& member, const AnsiString& section, const AnsiString& secondKey);
   void ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& member, const AnsiString& section);
   void ReadMenuBar(const AnsiString& section);
   void SetFrameCounts();

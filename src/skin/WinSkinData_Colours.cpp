@@ -1,14 +1,15 @@
 // The colour table, the colour sections, colour texts and the frame colour.
 #include <cctype>
+#include <utility>
 
 #include "skin/WinSkinData.h"
 #include "skin/WinSkinIni.h"
 
 const char* const SkinColourKeys[SkinColourCount] = {
-    "WindowText",    "TitleTextActive", "TitleTextNoActive", "ButtonFace", "ButtonText",
-    "ButtonHilight", "Buttonlight",     "ButtonShadow",      "ButtonDkShadow", "",
-    "",              "HilightText",     "Hilight",           "Menubar",    "MenuBarText",
-    "MenuText",      "Menu",            "",                  "Scrollbar"};
+    "WindowText",  "TitleTextActive", "TitleTextNoActive", "ButtonFace", "ButtonText", "ButtonHilight",
+    "Buttonlight", "ButtonShadow",    "ButtonDkShadow",    "",           "",           "HilightText",
+    "Hilight",     "Menubar",         "MenuBarText",       "MenuText",   "Menu",       "",
+    "Scrollbar"};
 
 TColor TSkinData::ParseColour(const AnsiString& text) {
   if (text.empty()) return 0;
@@ -40,36 +41,33 @@ TColor TSkinData::ReadColourText(const AnsiString& section, const AnsiString& ke
 }
 
 void TSkinData::ReadColours() {
-  // Read in this order: "Menubar" defaults to the "ButtonFace" just read.
-  static constexpr TSkinColourIndex order[] = {
-      scWindowText,  scButtonFace,    scScrollbar,   scHilightText,    scHilight,       scMenubar,
-      scMenu,        scMenuText,      scButtonText,  scButtonHilight,  scButtonlight,   scButtonShadow,
-      scButtonDkShadow, scMenuBarText, scTitleTextActive, scTitleTextNoActive};
-  for (const TSkinColourIndex index : order) {
+  // The entries in the order they are read, with their defaults. "Menubar"
+  // (clDefault here) defaults to the "ButtonFace" just read.
+  static constexpr std::pair<TSkinColourIndex, TColor> entries[] = {
+      {scWindowText, clWindowText},
+      {scButtonFace, clBtnFace},
+      {scScrollbar, clScrollBar},
+      {scHilightText, clHighlightText},
+      {scHilight, clHighlight},
+      {scMenubar, clDefault},
+      {scMenu, clMenu},
+      {scMenuText, clMenuText},
+      {scButtonText, clBtnText},
+      {scButtonHilight, clBtnHighlight},
+      {scButtonlight, clBtnHighlight},  // not the 3-D light colour
+      {scButtonShadow, clBtnShadow},
+      {scButtonDkShadow, cl3DDkShadow},
+      {scMenuBarText, clMenuText},
+      {scTitleTextActive, clCaptionText},
+      {scTitleTextNoActive, clInactiveCaptionText},
+  };
+  for (const auto& [index, fallback] : entries) {
     const AnsiString text = FIni->ReadString("Colours", SkinColourKeys[index], "");
     ColourGiven[index] = !text.empty();
     if (!text.empty()) {
       Colours[index] = ParseColour(text);
-      continue;
-    }
-    switch (index) {
-      case scWindowText: Colours[index] = clWindowText; break;
-      case scTitleTextActive: Colours[index] = clCaptionText; break;
-      case scTitleTextNoActive: Colours[index] = clInactiveCaptionText; break;
-      case scButtonFace: Colours[index] = clBtnFace; break;
-      case scButtonText: Colours[index] = clBtnText; break;
-      case scButtonHilight:
-      case scButtonlight: Colours[index] = clBtnHighlight; break;
-      case scButtonShadow: Colours[index] = clBtnShadow; break;
-      case scButtonDkShadow: Colours[index] = cl3DDkShadow; break;
-      case scHilightText: Colours[index] = clHighlightText; break;
-      case scHilight: Colours[index] = clHighlight; break;
-      case scMenubar: Colours[index] = Colours[scButtonFace]; break;
-      case scMenuBarText:
-      case scMenuText: Colours[index] = clMenuText; break;
-      case scMenu: Colours[index] = clMenu; break;
-      case scScrollbar: Colours[index] = clScrollBar; break;
-      case scFrame: break;
+    } else {
+      Colours[index] = fallback == clDefault ? Colours[scButtonFace] : fallback;
     }
   }
 

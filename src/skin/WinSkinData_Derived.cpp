@@ -64,8 +64,8 @@ void TSkinData::BuildComboPictures() {
   for (int i = 1; i <= n; ++i) {
     std::unique_ptr<TBitmap> cell = KeyColouredPicture(cellWidth, cellHeight);
     HDC dc = cell->Canvas()->Handle();
-    PaintSkinPicture(dc, Rect(0, 0, cellWidth, cellHeight), SunkEdge->Picture.get(), false, false,
-                     SunkEdge->Trans != 0, n, i, SunkEdge->Margins());
+    PaintSkinPicture(dc, Rect(0, 0, cellWidth, cellHeight), SunkEdge->Picture.get(), false, false, SunkEdge->Trans != 0,
+                     n, i, SunkEdge->Margins());
     PaintSkinPicture(dc, button, ComboButton->Picture.get(), false, false, true, ComboButton->Frame, i,
                      ComboButton->Margins());
     if (ExtraImages) PaintFrameCentered(dc, button, ExtraImages->Picture.get(), true, ExtraImages->Frame, i);

@@ -151,8 +151,8 @@ TEST(SkinLoading, PictureNamesMarginsAndFrameFixes) {
 
 TEST(SkinLoading, NegativeTopFrameStillReadsInsideThePicture) {
   TSkinData skin;
-  ASSERT_TRUE(skin.LoadSkin(
-      PackageOf("[Personality]\nTop=top.bmp\nTopFrame=-3\n", {{"top.bmp", 30, 30, RGB(1, 2, 3)}})));
+  ASSERT_TRUE(
+      skin.LoadSkin(PackageOf("[Personality]\nTop=top.bmp\nTopFrame=-3\n", {{"top.bmp", 30, 30, RGB(1, 2, 3)}})));
   EXPECT_EQ(skin.Colours[scFrame], static_cast<TColor>(RGB(1, 2, 3)));
 }
 

@@ -137,7 +137,8 @@ TEST_F(EmbeddedSkin, ComboArrowIsCutFromTheComboStrip) {
   EXPECT_EQ(arrow.Frame, 4);
   for (int i = 1; i <= 4; ++i) {
     for (const auto& [x, y] : {std::pair{0, 0}, std::pair{8, 8}, std::pair{16, 16}}) {
-      EXPECT_EQ(PixelOf(*arrow.Picture, 17 * (i - 1) + x, y), PixelOf(*skin.ComboButton->Picture, 50 * i - 19 + x, 2 + y));
+      EXPECT_EQ(PixelOf(*arrow.Picture, 17 * (i - 1) + x, y),
+                PixelOf(*skin.ComboButton->Picture, 50 * i - 19 + x, 2 + y));
     }
   }
 }

@@ -76,7 +76,8 @@ void CheckPictureValue(const LoadedSkin& loaded, const std::string& where, const
   if (value.empty()) return;
   const AnsiString name = SkinFileNamePart(value);
   if (!IsSkinBitmapName(name)) {
-    report.Warn(where + ": \"" + NameForTerminal(value) + "\" is not a \".bmp\" name (the extension is compared exactly)");
+    report.Warn(where + ": \"" + NameForTerminal(value) +
+                "\" is not a \".bmp\" name (the extension is compared exactly)");
     return;
   }
   if (loaded.reader.Names().IndexOf(LowerCase(name)) < 0) {
@@ -124,8 +125,8 @@ void CheckFrames(LoadedSkin& loaded, Report& report) {
       if (picture.bitmap->Empty()) continue;
       const int length = picture.stacked ? picture.bitmap->Height() : picture.bitmap->Width();
       if (picture.frames < 1 || length % picture.frames != 0) {
-        report.Warn(member.name + " " + picture.key + ": " + std::to_string(picture.frames) + " frames do not divide the " +
-                    (picture.stacked ? "height " : "width ") + std::to_string(length));
+        report.Warn(member.name + " " + picture.key + ": " + std::to_string(picture.frames) +
+                    " frames do not divide the " + (picture.stacked ? "height " : "width ") + std::to_string(length));
       }
     }
   }

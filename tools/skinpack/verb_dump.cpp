@@ -49,27 +49,33 @@ std::string Join(const std::vector<std::string>& items, const std::string& inden
 std::string ObjectJson(const SkinMember& member, const std::string& indent) {
   const TDataSkinObject& o = *member.object;
   std::vector<std::string> fields = {
-      Field("class", Quoted(member.className)), Field("Name", Quoted(NameForTerminal(o.Name))),
-      Field("LeftWidth", o.LeftWidth),          Field("TopHeight", o.TopHeight),
-      Field("RightWidth", o.RightWidth),        Field("BottomHeight", o.BottomHeight),
-      Field("Trans", o.Trans),                  Field("Tile", o.Tile),
-      Field("Frame", o.Frame),                  Field("Style", o.Style),
-      Field("NormalColour", o.NormalColour),    Field("MouseOverColour", o.MouseOverColour),
-      Field("PressedColour", o.PressedColour),  Field("NormalColour2", ColourJson(o.NormalColour2)),
+      Field("class", Quoted(member.className)),
+      Field("Name", Quoted(NameForTerminal(o.Name))),
+      Field("LeftWidth", o.LeftWidth),
+      Field("TopHeight", o.TopHeight),
+      Field("RightWidth", o.RightWidth),
+      Field("BottomHeight", o.BottomHeight),
+      Field("Trans", o.Trans),
+      Field("Tile", o.Tile),
+      Field("Frame", o.Frame),
+      Field("Style", o.Style),
+      Field("NormalColour", o.NormalColour),
+      Field("MouseOverColour", o.MouseOverColour),
+      Field("PressedColour", o.PressedColour),
+      Field("NormalColour2", ColourJson(o.NormalColour2)),
       Field("MouseOverColour2", ColourJson(o.MouseOverColour2)),
       Field("PressedColour2", ColourJson(o.PressedColour2)),
   };
   if (auto* b = dynamic_cast<const TDataSkinButton*>(&o)) {
-    fields.insert(fields.end(), {Field("RadioButtonFrame", b->RadioButtonFrame),
-                                 Field("CheckButtonFrame", b->CheckButtonFrame),
-                                 Field("HasNormalColour2", b->HasNormalColour2 ? "true" : "false"),
-                                 Field("HasMouseOverColour2", b->HasMouseOverColour2 ? "true" : "false"),
-                                 Field("HasPressedColour2", b->HasPressedColour2 ? "true" : "false")});
+    fields.insert(fields.end(),
+                  {Field("RadioButtonFrame", b->RadioButtonFrame), Field("CheckButtonFrame", b->CheckButtonFrame),
+                   Field("HasNormalColour2", b->HasNormalColour2 ? "true" : "false"),
+                   Field("HasMouseOverColour2", b->HasMouseOverColour2 ? "true" : "false"),
+                   Field("HasPressedColour2", b->HasPressedColour2 ? "true" : "false")});
   } else if (auto* t = dynamic_cast<const TDataSkinTitle*>(&o)) {
     fields.insert(fields.end(), {Field("TextAlignment", t->TextAlignment), Field("Textbackground", t->Textbackground),
                                  Field("FontHeight", t->FontHeight), Field("TXTBackleft", t->TXTBackleft),
-                                 Field("TXTBackRight", t->TXTBackRight),
-                                 Field("ActiveText", ColourJson(t->ActiveText)),
+                                 Field("TXTBackRight", t->TXTBackRight), Field("ActiveText", ColourJson(t->ActiveText)),
                                  Field("InActiveText", ColourJson(t->InActiveText))});
   } else if (auto* s = dynamic_cast<const TDataSkinSysButton*>(&o)) {
     fields.insert(fields.end(), {Field("Action", s->Action), Field("Align", s->Align), Field("Xcoord", s->Xcoord),

@@ -88,7 +88,8 @@ void Checkerboard(HDC dc, const TRect& area) {
   HBRUSH dark = CreateSolidBrush(RGB(214, 216, 222));
   for (int y = area.top; y < area.bottom; y += 6) {
     for (int x = area.left; x < area.right; x += 6) {
-      const RECT cell = {x, y, std::min(x + 6, static_cast<int>(area.right)), std::min(y + 6, static_cast<int>(area.bottom))};
+      const RECT cell = {x, y, std::min(x + 6, static_cast<int>(area.right)),
+                         std::min(y + 6, static_cast<int>(area.bottom))};
       FillRect(dc, &cell, ((x - area.left) / 6 + (y - area.top) / 6) % 2 ? dark : light);
     }
   }
