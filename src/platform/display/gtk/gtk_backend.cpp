@@ -194,9 +194,9 @@ bool GtkBackend::BeginMoveSize(HWND window, int hit, POINT screen) {
   if (hit != kHitCaption && !EdgeOf(hit, edge)) return false;
   dragWindow_ = window;
   if (hit == kHitCaption) {
-    gtk_window_begin_move_drag(surface->Native(), 1, screen.x, screen.y, GDK_CURRENT_TIME);
+    gtk_window_begin_move_drag(surface->Native(), 1, screen.x, screen.y, lastPressTime_);
   } else {
-    gtk_window_begin_resize_drag(surface->Native(), edge, 1, screen.x, screen.y, GDK_CURRENT_TIME);
+    gtk_window_begin_resize_drag(surface->Native(), edge, 1, screen.x, screen.y, lastPressTime_);
   }
   EndDragWhenReleased();
   return true;

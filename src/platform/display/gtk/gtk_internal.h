@@ -43,6 +43,9 @@ class GtkBackend : public Backend {
   // From the surfaces' signal handlers.
   void Queue(InputEvent event);
   void NoteCursor(POINT screen) { cursor_ = screen; }
+  // The server time of the last button press, which a drag handed to the
+  // window manager names.
+  void NotePress(guint32 time) { lastPressTime_ = time; }
   // Whether a window manager runs on the screen (one that moves, sizes and
   // iconifies windows); a bare X server has none.
   bool ScreenHasWindowManager() const;
@@ -73,6 +76,7 @@ class GtkBackend : public Backend {
   std::vector<std::function<void()>> later_;
   HWND dragWindow_ = nullptr;
   guint dragPoll_ = 0;
+  guint32 lastPressTime_ = GDK_CURRENT_TIME;
   gint64 start_ = 0;
 };
 

@@ -214,7 +214,10 @@ gboolean GtkSurface::OnButton(GtkWidget*, GdkEventButton* event, gpointer self) 
   const auto kind = event->type == GDK_BUTTON_PRESS ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
   auto* surface = static_cast<GtkSurface*>(self);
   // A click on the window takes the keyboard back from a page view.
-  if (kind == InputEvent::Kind::ButtonDown) gtk_window_set_focus(surface->Native(), nullptr);
+  if (kind == InputEvent::Kind::ButtonDown) {
+    gtk_window_set_focus(surface->Native(), nullptr);
+    surface->backend_.NotePress(event->time);
+  }
   surface->MouseAt(kind, event->x_root, event->y_root, button);
   return TRUE;
 }
@@ -312,7 +315,11 @@ gboolean GtkSurface::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer 
   InputEvent moved;
   moved.kind = InputEvent::Kind::Moved;
   moved.window = surface->window_;
-  moved.bounds = RECT{event->x, event->y, event->x + event->width, event->y + event->height};
+  // The window's own origin on the screen (it has no frame of its own).
+  gint x = 0;
+  gint y = 0;
+  gtk_window_get_position(surface->Native(), &x, &y);
+  moved.bounds = RECT{x, y, x + event->width, y + event->height};
   surface->bounds_ = moved.bounds;
   surface->backend_.Queue(moved);
   return FALSE;
