@@ -4,6 +4,9 @@
 //   skinpack list PKG                      names and sizes of the entries
 //   skinpack extract PKG DIR               write every entry into a folder
 //   skinpack ini PKG                       print the skin's INI text
+//   skinpack check PKG                     load it and warn about likely mistakes
+//   skinpack dump PKG                      the loaded skin model as JSON
+//   skinpack preview PKG OUT.png           a labelled sheet of every picture
 //
 // Exit codes: 0 done, 1 failed (the message says why), 2 wrong usage.
 #include <cstdio>
@@ -24,6 +27,9 @@ constexpr Verb Verbs[] = {
     {"list", "list PKG", skinpack::List},
     {"extract", "extract PKG DIR", skinpack::Extract},
     {"ini", "ini PKG", skinpack::Ini},
+    {"check", "check PKG", skinpack::Check},
+    {"dump", "dump PKG", skinpack::Dump},
+    {"preview", "preview PKG OUT.png", skinpack::Preview},
 };
 
 int Usage() {

@@ -23,6 +23,9 @@ int Pack(const Arguments& args);
 int List(const Arguments& args);
 int Extract(const Arguments& args);
 int Ini(const Arguments& args);
+int Check(const Arguments& args);
+int Dump(const Arguments& args);
+int Preview(const Arguments& args);
 
 // Loads the compressed package in the file at `path`; a package the reader
 // refuses raises ToolError with the reader's reason.
