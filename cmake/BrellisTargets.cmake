@@ -18,15 +18,23 @@ endfunction()
 
 # brellis_test(name SOURCES ... DEPS ... [LABELS ...])
 # One GoogleTest executable per layer; each test case is registered with CTest.
+# SERIAL: the cases run alone (they look at the system's process list).
 function(brellis_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  set(properties RUN_SERIAL FALSE)
+  if(ARG_SERIAL)
+    set(properties RUN_SERIAL TRUE)
+  endif()
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
   brellis_target_defaults(${name})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    PROPERTIES LABELS "${ARG_LABELS}"
+    PROPERTIES ${properties}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
