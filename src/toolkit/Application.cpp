@@ -28,7 +28,11 @@ TApplication::~TApplication() {
   if (handle_ != nullptr) DestroyWindow(handle_);
 }
 
-void TApplication::Initialize() { terminated_ = false; }
+// The program's icon is its "MAINICON" resource, when it has one.
+void TApplication::Initialize() {
+  terminated_ = false;
+  Icon()->LoadFromResourceName("MAINICON");
+}
 
 void TApplication::SetTitle(const AnsiString& title) {
   title_ = title;

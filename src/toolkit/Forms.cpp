@@ -149,7 +149,9 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
-  if (!icon_->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
+  // A form without an icon of its own shows the program's.
+  const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
+  if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));
 }
 
 SIZE TCustomForm::FrameSize() {

@@ -555,6 +555,9 @@ class TIcon : public TGraphic {
   // malformed.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
+  // An icon file from the program's embedded resources of type "ICON"; false
+  // (the icon unchanged) when there is none or it is not a valid icon.
+  bool LoadFromResourceName(std::string_view name);
 
   // The icon (owned by the TIcon; SetHandle takes ownership).
   HICON Handle() const { return handle_; }

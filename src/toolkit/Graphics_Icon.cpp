@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/resources.h"
 #include "platform/gdi/codecs.h"
 #include "toolkit/Graphics.h"
 
@@ -247,6 +248,14 @@ void TIcon::LoadFromStream(TStream& stream) {
   HICON icon = ReadIconFile(bytes);
   if (icon == nullptr) throw EInvalidGraphic("Icon image is not valid");
   Install(icon);
+}
+
+bool TIcon::LoadFromResourceName(std::string_view name) {
+  const std::span<const std::uint8_t> bytes = platform::FindResourceBytes(platform::kResourceIcon, name);
+  HICON icon = bytes.empty() ? nullptr : ReadIconFile(bytes);
+  if (icon == nullptr) return false;
+  Install(icon);
+  return true;
 }
 
 void TIcon::SaveToStream(TStream& stream) {

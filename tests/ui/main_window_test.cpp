@@ -59,6 +59,11 @@ TEST_F(MainWindowTest, StartUpShowsTheCentredWindowLoggedInAnonymously) {
   EXPECT_EQ(window.right - window.left, 999);
   EXPECT_EQ(window.bottom - window.top, 697);
   EXPECT_EQ(Application->Title(), "Brellis");
+  // The program's icon, shown by the main window for the task bar.
+  ASSERT_FALSE(Application->Icon()->Empty());
+  EXPECT_EQ(Application->Icon()->Width(), 32);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Fm_Main->Handle(), WM_GETICON, ICON_BIG, 0)),
+            Application->Icon()->Handle());
   EXPECT_EQ(Fm_Main->lblMerch->Caption(), u8"用户名称：匿名登录"_ansi);
   EXPECT_FALSE(PaneVisible());
   EXPECT_TRUE(boxes_.empty());
