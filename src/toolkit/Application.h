@@ -1,47 +1,101 @@
-// The application object: the program's title, its message boxes and its
-// default error handling, and the end of the program.
+// The application object: the program's title and hidden application window,
+// its forms and the main form, the message loop, message boxes owned by the
+// active window, the default error handling, and the end of the program.
 #pragma once
 
 #include <exception>
+#include <memory>
 
-#include "platform/user/msgbox.h"
+#include "platform/user/user.h"
 #include "toolkit/Component.h"
+#include "toolkit/Graphics.h"
+
+class TCustomForm;
 
 class TApplication : public TComponent {
   T_CLASS(TApplication, TComponent)
 
  public:
   explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  void Initialize();
 
   // The program's title (its task-bar caption).
   const AnsiString& Title() const { return title_; }
-  void SetTitle(const AnsiString& title) { title_ = title; }
+  void SetTitle(const AnsiString& title);
+  TIcon* Icon();
 
-  // Shows a modal message box and answers the button that closed it.
-  // FIXME: the box is to be owned by the active window once the window manager
-  // and the forms exist; until then it has no owner.
+  // The hidden application window, made when first asked for; it owns the forms.
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+
+  // Makes a form (or data module) of class T owned by the application and
+  // sets `reference` before the form reads its resource, so that its OnCreate
+  // can already use it. The first form made becomes the main form.
+  template <class T>
+  void CreateForm(T*& reference) {
+    T* instance = new T(this);
+    reference = instance;
+    try {
+      instance->AfterConstruction();
+    } catch (...) {
+      reference = nullptr;
+      instance->Free();
+      throw;
+    }
+    FormCreated(instance);
+  }
+  TCustomForm* MainForm() const { return mainForm_; }
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool value) { showMainForm_ = value; }
+
+  // Shows the main form and runs the message loop until Terminate or until
+  // the main form closes.
+  void Run();
+  // Handles one message (waiting for it); errors go to HandleException.
+  void HandleMessage();
+  // Handles every message that is waiting now, then returns.
+  void ProcessMessages();
+  // Asks the program to end; the message loop stops at its next turn.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Minimizes the whole program (its main form); Restore brings it back.
+  void Minimize();
+  void Restore();
+
+  // Shows a modal message box owned by the active window and answers the
+  // button that closed it. An empty caption shows the title.
   int MessageBox(const AnsiString& text, const AnsiString& caption, UINT flags);
 
   // The default error handler: a box with the error's message; the program
   // goes on.
   void ShowException(const std::exception& error);
+  // Reports the exception being handled now (called inside a catch).
+  void HandleException(TObject* sender);
   // Calls `action`, reporting anything it raises through ShowException.
   template <class F>
   void HandleExceptions(F&& action) {
     try {
       action();
-    } catch (const std::exception& error) {
-      ShowException(error);
+    } catch (...) {
+      HandleException(this);
     }
   }
 
-  // Asks the program to end; the message loop stops at its next turn.
-  void Terminate() { terminated_ = true; }
-  bool Terminated() const { return terminated_; }
+  std::function<void(TObject* sender, const std::exception& error)> OnException;
 
  private:
+  void FormCreated(TComponent* instance);
+  bool ProcessMessage(MSG& msg);
+  void Notification(TComponent* component, TOperation operation) override;
+
   AnsiString title_;
   bool terminated_ = false;
+  bool showMainForm_ = true;
+  TCustomForm* mainForm_ = nullptr;
+  HWND handle_ = nullptr;
+  std::unique_ptr<TIcon> icon_;
 };
 
 // The one application object, alive for the whole process.

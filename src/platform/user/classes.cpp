@@ -197,6 +197,31 @@ BOOL GetClassInfoExW(HINSTANCE instance, LPCWSTR name, WNDCLASSEXW* wc) {
   return TRUE;
 }
 
+// The ANSI twin: a wide class's procedure comes back as an alias that
+// converts text when called with CallWindowProcA (as superclassing needs).
+BOOL GetClassInfoExA(HINSTANCE instance, LPCSTR name, WNDCLASSEXA* wc) {
+  if (name == nullptr || wc == nullptr) return FALSE;
+  WNDCLASSEXW wide;
+  const WideString wideName = IS_INTRESOURCE(name) ? WideString() : platform::AnsiToWideString(name);
+  if (!GetClassInfoExW(instance, IS_INTRESOURCE(name) ? reinterpret_cast<LPCWSTR>(name) : wideName.c_str(), &wide)) {
+    return FALSE;
+  }
+  const ATOM atom = platform::Atomize(IS_INTRESOURCE(name) ? reinterpret_cast<LPCWSTR>(name) : wideName.c_str());
+  ClassObject* cls = platform::Find(atom ? std::u16string_view() : std::u16string_view(wideName), atom, instance);
+  wc->style = wide.style;
+  wc->lpfnWndProc = platform::ProcedureForCaller(cls->proc, cls->unicode, false);
+  wc->cbClsExtra = wide.cbClsExtra;
+  wc->cbWndExtra = wide.cbWndExtra;
+  wc->hInstance = wide.hInstance;
+  wc->hIcon = wide.hIcon;
+  wc->hIconSm = wide.hIconSm;
+  wc->hCursor = wide.hCursor;
+  wc->hbrBackground = wide.hbrBackground;
+  wc->lpszMenuName = nullptr;
+  wc->lpszClassName = name;
+  return TRUE;
+}
+
 int GetClassNameW(HWND hwnd, LPWSTR name, int count) {
   platform::WindowObject* w = platform::FindWindowObject(hwnd);
   if (w == nullptr || name == nullptr || count <= 0) return 0;

@@ -329,9 +329,11 @@ bool NextInputMessage(MSG& msg, HWND filter, UINT first, UINT last, bool remove)
     LRESULT hit = HTCLIENT;
     const bool made = isMouse ? MouseMessage(event, msg, hit) : KeyMessage(event, msg);
     if (!made) {
-      // Nobody to receive it: the key state still changes.
+      // Nobody to receive it: the key state still changes, and a tracked
+      // window learns that the cursor left it for the bare desktop.
       queue.input.pop_front();
       ApplyKeyEvent(state.syncKeys, event);
+      if (isMouse) CheckMouseLeave(nullptr, HTNOWHERE);
       continue;
     }
     if (!MatchesFilter(msg.hwnd, msg.message, filter, first, last)) return false;

@@ -40,6 +40,7 @@ ATOM RegisterClassExA(const WNDCLASSEXA* wc);
 BOOL UnregisterClassW(LPCWSTR name, HINSTANCE instance);
 BOOL UnregisterClassA(LPCSTR name, HINSTANCE instance);
 BOOL GetClassInfoExW(HINSTANCE instance, LPCWSTR name, WNDCLASSEXW* wc);
+BOOL GetClassInfoExA(HINSTANCE instance, LPCSTR name, WNDCLASSEXA* wc);
 int GetClassNameW(HWND hwnd, LPWSTR name, int count);
 int GetClassNameA(HWND hwnd, LPSTR name, int count);
 ULONG_PTR GetClassLongPtrW(HWND hwnd, int index);

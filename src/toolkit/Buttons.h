@@ -1,0 +1,70 @@
+// Speed buttons: windowless buttons with a glyph and a caption, flat ones
+// showing their edge only under the mouse, grouped ones staying down.
+#pragma once
+
+#include "toolkit/Controls.h"
+
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
+class TSpeedButton : public TGraphicControl {
+  T_CLASS(TSpeedButton, TGraphicControl)
+
+ public:
+  explicit TSpeedButton(TComponent* owner);
+  ~TSpeedButton() override;
+
+  bool AllowAllUp() const { return allowAllUp_; }
+  void SetAllowAllUp(bool value);
+  bool Down() const { return down_; }
+  void SetDown(bool value);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool value);
+  TBitmap* Glyph() const { return glyph_.get(); }
+  void SetGlyph(TBitmap* glyph) { glyph_->Assign(glyph); }
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int value);
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout value);
+  int Margin() const { return margin_; }
+  void SetMargin(int value);
+  int NumGlyphs() const { return numGlyphs_; }
+  void SetNumGlyphs(int value);
+  int Spacing() const { return spacing_; }
+  void SetSpacing(int value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  bool MouseInControl() const { return mouseInControl_; }
+  TButtonState State() const { return state_; }
+
+  void Click() override;
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+ private:
+  // Other buttons of the group come up when this one goes down.
+  void UpdateExclusive();
+  void GlyphChanged();
+  void DrawContent(HDC dc, const TRect& client, bool pushed);
+
+  std::unique_ptr<TBitmap> glyph_;
+  bool allowAllUp_ = false;
+  bool down_ = false;
+  bool flat_ = false;
+  int groupIndex_ = 0;
+  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
+  int margin_ = -1;
+  int numGlyphs_ = 1;
+  int spacing_ = 4;
+  bool transparent_ = true;
+  bool mouseInControl_ = false;
+  bool dragging_ = false;
+  TButtonState state_ = TButtonState::bsUp;
+};
+
+const TEnumInfo& ButtonLayoutType();
