@@ -1,106 +1,88 @@
-// A small form on the real screen for the integration test: a caption
+// A toolkit form on the real screen for the integration test: a caption
 // panel that drags the window (0xF012), labels, a button and a browser pane
 // showing a local page. It reports on stdout what the test needs to drive it
 // and what happened, one line each:
 //   button X Y / panel X Y      screen points to click and drag
+//   pane L T R B                the pane's screen rectangle (again after a move)
 //   frame                       the form's first frame reached the screen
 //   loaded                      the page finished loading
 //   clicked                     the button was clicked
 //   moved L T                   a system move ended at window position L,T
-//   pane L T R B                the pane's screen rectangle (after each move)
 #include <cstdio>
 #include <string>
 
-#include "platform/controls/controls.h"
-#include "platform/display/browser/browser_window.h"
 #include "platform/display/gtk/gtk_backend.h"
-#include "platform/gdi/gdi.h"
-#include "platform/user/user.h"
+#include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Reader.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/WebBrowser.h"
 
 namespace {
 
-HWND g_form = nullptr;
-HWND g_pane = nullptr;
+constexpr const char* kForm = R"(object TestForm: TForm
+  Left = 100
+  Top = 80
+  BorderStyle = bsNone
+  Caption = 'Brellis test form'
+  ClientHeight = 440
+  ClientWidth = 640
+  Color = clBtnFace
+  object Caption: TPanel
+    Left = 0
+    Top = 0
+    Width = 640
+    Height = 32
+    BevelOuter = bvNone
+    Color = $008C3C28
+  end
+  object Title: TLabel
+    Left = 12
+    Top = 44
+    Width = 200
+    Height = 16
+    Caption = 'Brellis pane test'
+  end
+  object Hint: TLabel
+    Left = 220
+    Top = 44
+    Width = 200
+    Height = 16
+    Caption = 'Local page below'
+  end
+  object Press: TButton
+    Left = 520
+    Top = 40
+    Width = 100
+    Height = 26
+    Caption = 'Press'
+  end
+  object Pane: TWebBrowser
+    Left = 12
+    Top = 76
+    Width = 616
+    Height = 352
+  end
+end
+)";
 
 void Say(const std::string& line) {
   std::printf("%s\n", line.c_str());
   std::fflush(stdout);
 }
 
-void SayPoint(const char* what, HWND hwnd) {
+std::string RectText(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+         std::to_string(r.bottom);
+}
+
+void SayCentre(const char* what, HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
   Say(std::string(what) + " " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2));
-}
-
-void SayPane() {
-  RECT r{};
-  GetWindowRect(g_pane, &r);
-  Say("pane " + std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-      std::to_string(r.bottom));
-}
-
-// The caption panel: pressing it drags the whole form, as a skinned title
-// bar does.
-LRESULT PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-      ReleaseCapture();
-      SendMessageW(GetParent(hwnd), WM_SYSCOMMAND, 0xF012, 0);
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      HBRUSH brush = CreateSolidBrush(RGB(40, 60, 140));
-      FillRect(dc, &client, brush);
-      DeleteObject(brush);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    default:
-      return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-}
-
-LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) Say("clicked");
-      return 0;
-    case WM_EXITSIZEMOVE: {
-      RECT r{};
-      GetWindowRect(hwnd, &r);
-      Say("moved " + std::to_string(r.left) + " " + std::to_string(r.top));
-      SayPane();
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-}
-
-// The pane, subclassed to hear when its page finished loading.
-WNDPROC g_paneProc = nullptr;
-
-LRESULT PaneProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == platform::BRN_LOADFINISHED) Say("loaded");
-  return CallWindowProcW(g_paneProc, hwnd, message, wParam, lParam);
-}
-
-void RegisterClassOf(const char16_t* name, PlainWindowProcedure proc, COLORREF background) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WndProcFromFunction(proc);
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = CreateSolidBrush(background);
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
 }
 
 }  // namespace
@@ -110,44 +92,48 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PAGE-ADDRESS\n", argv[0]);
     return 2;
   }
+  static HWND formWindow = nullptr;
   platform::display::gtk::SetFrameObserver([](HWND window) {
     static bool seen = false;
-    if (window == g_form && !seen) {
+    if (window == formWindow && !seen) {
       seen = true;
       Say("frame");
     }
   });
-  platform::RegisterBrowserClass();
-  RegisterClassOf(u"TestForm", FormProc, RGB(212, 208, 200));
-  RegisterClassOf(u"TestPanel", PanelProc, RGB(40, 60, 140));
+  Application->Initialize();
+  RegisterStandardControls();
+  RegisterWebBrowser();
+  auto* form = new TForm(Application);
+  ReadComponentResource(form, kForm);
+  auto* caption = As<TPanel>(form->FindComponent("Caption"));
+  auto* press = As<TButton>(form->FindComponent("Press"));
+  auto* pane = As<TWebBrowser>(form->FindComponent("Pane"));
 
-  g_form = CreateWindowExW(0, u"TestForm", u"Brellis test form", WS_POPUP | WS_CLIPCHILDREN, 100, 80, 640, 440,
-                           nullptr, nullptr, nullptr, nullptr);
-  HWND panel = CreateWindowExW(0, u"TestPanel", u"", WS_CHILD | WS_VISIBLE, 0, 0, 640, 32, g_form, nullptr,
-                               nullptr, nullptr);
-  CreateWindowExW(0, u"Static", u"Brellis pane test", WS_CHILD | WS_VISIBLE, 12, 44, 200, 16, g_form, nullptr,
-                  nullptr, nullptr);
-  CreateWindowExW(0, u"Static", u"Local page below", WS_CHILD | WS_VISIBLE, 220, 44, 200, 16, g_form, nullptr,
-                  nullptr, nullptr);
-  HWND button = CreateWindowExW(0, u"Button", u"Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 520, 40, 100, 26,
-                                g_form, reinterpret_cast<HMENU>(1), nullptr, nullptr);
-  g_pane = CreateWindowExW(0, platform::kBrowserClassName, u"", WS_CHILD | WS_VISIBLE, 12, 76, 616, 352, g_form,
-                           nullptr, nullptr, nullptr);
-  g_paneProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(g_pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProcFromFunction(PaneProc))));
-  ShowWindow(g_form, SW_SHOW);
-  UpdateWindow(g_form);
+  // The caption panel drags the whole form, as a skinned title bar does.
+  caption->OnMouseDown = [form](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button != TMouseButton::mbLeft) return;
+    ReleaseCapture();
+    form->Perform(WM_SYSCOMMAND, 0xF012, 0);
+  };
+  press->OnClick = [](TObject*) { Say("clicked"); };
+  pane->OnDocumentComplete = [](TObject*) { Say("loaded"); };
+  TWndMethod formProc = form->WindowProc;
+  form->WindowProc = [formProc, form, pane](TMessage& message) {
+    formProc(message);
+    if (message.Msg == WM_EXITSIZEMOVE) {
+      RECT r{};
+      GetWindowRect(form->Handle(), &r);
+      Say("moved " + std::to_string(r.left) + " " + std::to_string(r.top));
+      Say("pane " + RectText(pane->Handle()));
+    }
+  };
 
-  const std::string page = argv[1];
-  platform::BrowserNavigate(g_pane, std::u16string(page.begin(), page.end()));
-  SayPoint("button", button);
-  SayPoint("panel", panel);
-  SayPane();
-
-  MSG msg{};
-  while (GetMessageW(&msg, nullptr, 0, 0)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  formWindow = form->Handle();
+  form->Show();
+  pane->Navigate(WideString(argv[1], argv[1] + std::string(argv[1]).size()));
+  SayCentre("button", press->Handle());
+  SayCentre("panel", caption->Handle());
+  Say("pane " + RectText(pane->Handle()));
+  while (!Application->Terminated()) Application->HandleMessage();
   return 0;
 }
