@@ -229,4 +229,10 @@ std::size_t LiveTimerCount();
 // How many thunks made by MakeWndProcThunk are alive now.
 std::size_t LiveThunkCount();
 
+// Called after a window was moved, sized, shown or hidden (every placement
+// goes through SetWindowPos), so that what the screen lays over windows, such
+// as page views, can follow a window and its descendants: children hear of
+// nothing when their parent moves or hides.
+void AddWindowPlacementObserver(std::function<void(HWND changed)> observer);
+
 }  // namespace platform

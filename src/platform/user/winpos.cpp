@@ -2,6 +2,8 @@
 // change itself with its repainting, activation, then WM_WINDOWPOSCHANGED
 // (whose default handling sends WM_MOVE and WM_SIZE).
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "platform/gdi/region.h"
 #include "platform/user/paint_internal.h"
@@ -99,7 +101,16 @@ void InvalidateAfterChange(WindowObject& w, const RECT& oldWindow, const RECT& o
   }
 }
 
+std::vector<std::function<void(HWND)>>& PlacementObservers() {
+  static std::vector<std::function<void(HWND)>> observers;
+  return observers;
+}
+
 }  // namespace
+
+void AddWindowPlacementObserver(std::function<void(HWND changed)> observer) {
+  PlacementObservers().push_back(std::move(observer));
+}
 
 }  // namespace platform
 
@@ -195,6 +206,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     wp.cx = platform::Width(w->window);
     wp.cy = platform::Height(w->window);
     SendMessageW(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    for (const auto& observer : platform::PlacementObservers()) observer(hwnd);
   }
   return TRUE;
 }

@@ -217,6 +217,30 @@ TEST_F(BrowserWindowTest, PageViewFollowsItsWindowAndReportsLoads) {
   EXPECT_TRUE(log.destroyed);
 }
 
+// Children hear of nothing when an ancestor hides or moves; their page
+// views must follow all the same.
+TEST_F(BrowserWindowTest, PageViewFollowsItsAncestors) {
+  ViewLog log;
+  display::SetBackend(std::make_unique<ScreenWithEngine>(log, false));
+  top = CreateWindowExW(0, u"BrowserTestParent", u"Form", WS_POPUP | WS_VISIBLE, 100, 50, 400, 300, nullptr,
+                        nullptr, nullptr, nullptr);
+  HWND panel = CreateWindowExW(0, u"BrowserTestParent", u"", WS_CHILD | WS_VISIBLE, 10, 20, 300, 200, top, nullptr,
+                               nullptr, nullptr);
+  pane = CreateWindowExW(0, platform::kBrowserClassName, u"", WS_CHILD | WS_VISIBLE, 5, 5, 100, 100, panel, nullptr,
+                         nullptr, nullptr);
+  PumpAll();
+  ASSERT_TRUE(log.visible);
+  ShowWindow(panel, SW_HIDE);
+  EXPECT_FALSE(log.visible);
+  ShowWindow(panel, SW_SHOW);
+  EXPECT_TRUE(log.visible);
+  SetWindowPos(panel, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(log.rect.left, 35);
+  EXPECT_EQ(log.rect.top, 45);
+  ShowWindow(top, SW_HIDE);
+  EXPECT_FALSE(log.visible);
+}
+
 TEST_F(BrowserWindowTest, SystemMoveHandedToTheScreenStillTellsTheProgram) {
   ViewLog log;
   auto screen = std::make_unique<ScreenWithEngine>(log, true);

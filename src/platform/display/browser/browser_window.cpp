@@ -74,11 +74,6 @@ LRESULT BrowserProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       // The engine starts with the window, before any address is asked for.
       CreateView(hwnd, Browsers()[hwnd]);
       return 0;
-    case WM_WINDOWPOSCHANGED:
-    case WM_SHOWWINDOW:
-      DefWindowProcW(hwnd, message, wParam, lParam);
-      if (BrowserState* state = StateOf(hwnd)) PlaceView(hwnd, *state);
-      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
@@ -107,6 +102,17 @@ void RegisterBrowserClass() {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
   if (GetClassInfoExW(nullptr, kBrowserClassName, &existing)) return;
+  // A view follows its window and every ancestor of it: a panel hidden or
+  // moved takes its page views along.
+  static const bool observing = [] {
+    AddWindowPlacementObserver([](HWND changed) {
+      for (auto& [browser, state] : Browsers()) {
+        if (browser == changed || IsChild(changed, browser)) PlaceView(browser, state);
+      }
+    });
+    return true;
+  }();
+  (void)observing;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_GLOBALCLASS;
