@@ -59,6 +59,8 @@ TEST_F(MainWindowTest, StartUpShowsTheCentredWindowLoggedInAnonymously) {
   EXPECT_EQ(window.right - window.left, 999);
   EXPECT_EQ(window.bottom - window.top, 697);
   EXPECT_EQ(Application->Title(), "Brellis");
+  // The task bar shows the program's title, not the window's caption.
+  EXPECT_EQ(headless::WindowTitle(Fm_Main->Handle()), u"Brellis");
   // The program's icon, shown by the main window for the task bar.
   ASSERT_FALSE(Application->Icon()->Empty());
   EXPECT_EQ(Application->Icon()->Width(), 32);

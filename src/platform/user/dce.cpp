@@ -70,6 +70,15 @@ void SubtractSiblingsAbove(Region& region, const WindowObject& w, POINT topOrigi
   }
 }
 
+// An owned window stands in for the root of its owner chain when that root
+// never shows (a toolkit program's application window): the task bar shows
+// the root's title, as the root's own task-bar button would.
+const std::u16string& TaskBarTitleOf(const WindowObject& w) {
+  const WindowObject* root = &w;
+  while (const WindowObject* owner = PeekWindowObject(root->owner)) root = owner;
+  return root != &w && !root->surface ? root->text : w.text;
+}
+
 }  // namespace
 
 Region VisibleRegion(const WindowObject& w, DWORD flags) {
@@ -200,7 +209,7 @@ void UpdateSurfaceOf(WindowObject& w) {
     const bool popup = (w.style & WS_POPUP) && (w.style & WS_CAPTION) != WS_CAPTION;
     w.surface = display::Current().CreateSurface(w.handle, screen, popup);
     if (w.shape) w.surface->SetShape(w.shape.get());
-    w.surface->SetTitle(w.text);
+    w.surface->SetTitle(TaskBarTitleOf(w));
     if (WindowObject* owner = PeekWindowObject(w.owner); owner && owner->surface) {
       w.surface->SetOwner(owner->surface.get());
     }
@@ -211,6 +220,20 @@ void UpdateSurfaceOf(WindowObject& w) {
   }
   w.surface->SetVisible(visible);
   RefreshDcsOf(w.handle);
+}
+
+void UpdateSurfaceTitles(HWND changed) {
+  const WindowObject* desktop = PeekWindowObject(DesktopHandle());
+  if (desktop == nullptr) return;
+  for (HWND top : desktop->children) {
+    WindowObject* t = PeekWindowObject(top);
+    if (t == nullptr || !t->surface) continue;
+    bool affected = false;
+    for (const WindowObject* o = t; o != nullptr && !affected; o = PeekWindowObject(o->owner)) {
+      affected = o->handle == changed;
+    }
+    if (affected) t->surface->SetTitle(TaskBarTitleOf(*t));
+  }
 }
 
 void UpdateSurfaceIcon(WindowObject& w) {

@@ -228,7 +228,7 @@ LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
       return 0;
     case WM_SETTEXT:
       SetTextFrom(*w, lParam, unicode);
-      if (w->surface) w->surface->SetTitle(w->text);
+      UpdateSurfaceTitles(hwnd);
       RefreshCaption(hwnd);
       return TRUE;
     case WM_GETTEXT:

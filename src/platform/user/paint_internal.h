@@ -21,6 +21,8 @@ void EraseNow(HWND hwnd, bool paint = false);
 void UpdateSurfaceOf(WindowObject& w);
 // Hands the window's icon (the big one, else the small one) to its surface.
 void UpdateSurfaceIcon(WindowObject& w);
+// The task-bar titles of `changed` and of the windows it owns, after its text changed.
+void UpdateSurfaceTitles(HWND changed);
 void DetachFromParentSurface(WindowObject& w);
 void RestackSurfaces();
 void SetSurfaceIconic(WindowObject& w, bool iconic);

@@ -151,6 +151,21 @@ TEST_F(WindowTest, OwnedWindowsStayAboveTheirOwner) {
   EXPECT_EQ(GetTopWindow(nullptr), owner);
 }
 
+// A window owned by one that never shows (an application window) carries
+// that owner's title on the task bar, and follows it when it changes.
+TEST_F(WindowTest, TaskBarTitleComesFromAHiddenRootOwner) {
+  HWND application = CreateTop(WS_POPUP, RECT{0, 0, 0, 0});
+  SetWindowTextW(application, u"Program");
+  HWND form = CreateTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, 0, application);
+  SetWindowTextW(form, u"Form");
+  HWND alone = CreateTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100});
+  SetWindowTextW(alone, u"Alone");
+  EXPECT_EQ(platform::display::headless::WindowTitle(form), u"Program");
+  EXPECT_EQ(platform::display::headless::WindowTitle(alone), u"Alone");
+  SetWindowTextW(application, u"Renamed");
+  EXPECT_EQ(platform::display::headless::WindowTitle(form), u"Renamed");
+}
+
 TEST_F(WindowTest, ShowCommands) {
   HWND active = CreateTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 200, 200});
   HWND hwnd = CreateTop(WS_OVERLAPPEDWINDOW, RECT{300, 0, 500, 200});

@@ -154,6 +154,7 @@ class HeadlessSurface : public TopLevelSurface {
   void SetTitle(const std::u16string& title) override { title_ = title; }
 
   HWND Window() const { return window_; }
+  const std::u16string& Title() const { return title_; }
   const RECT& Bounds() const { return bounds_; }
   bool Shown() const { return visible_ && !iconic_; }
   const Surface& Presented() const { return presented_; }
@@ -327,6 +328,13 @@ std::optional<DibImage> WindowImage(HWND window) {
   if (surface == nullptr) return std::nullopt;
   const RECT& b = surface->Bounds();
   return ImageOf(surface->Presented(), std::max<int>(1, b.right - b.left), std::max<int>(1, b.bottom - b.top));
+}
+
+std::optional<std::u16string> WindowTitle(HWND window) {
+  HeadlessBackend* backend = Active();
+  HeadlessSurface* surface = backend ? backend->Find(window) : nullptr;
+  if (surface == nullptr) return std::nullopt;
+  return surface->Title();
 }
 
 bool SnapshotScreen(const std::string& path) { return WriteFileBytes(path, WritePng(ScreenImage())); }

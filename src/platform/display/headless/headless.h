@@ -52,6 +52,8 @@ void AdvanceClock(DWORD milliseconds);
 DibImage ScreenImage();
 // A top-level window's presented pixels (its whole window rectangle).
 std::optional<DibImage> WindowImage(HWND window);
+// The title a top-level window's surface shows on the task bar.
+std::optional<std::u16string> WindowTitle(HWND window);
 bool SnapshotScreen(const std::string& path);
 bool SnapshotWindow(HWND window, const std::string& path);
 
