@@ -21,3 +21,7 @@ TFm_Data::TFm_Data(TComponent* owner) : TDataModule(owner) {
   RegisterClass(TADOConnection::ClassInfo());
   RegisterClass(TADOStoredProc::ClassInfo());
 }
+
+TFm_Data::~TFm_Data() {
+  if (Fm_Data == this) Fm_Data = nullptr;
+}

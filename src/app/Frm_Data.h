@@ -10,6 +10,7 @@ class TFm_Data : public TDataModule {
 
  public:
   explicit TFm_Data(TComponent* owner);
+  ~TFm_Data() override;
 
   TADOStoredProc* ADOS = nullptr;             // the support-number lookup
   TADOStoredProc* ADOProc_Temp = nullptr;     // every other call

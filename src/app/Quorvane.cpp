@@ -22,5 +22,7 @@ int Quorvane() {
   } else {
     Application->Terminate();
   }
+  // The forms and the data module are destroyed on the way out.
+  Application->DestroyComponents();
   return 0;
 }

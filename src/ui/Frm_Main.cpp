@@ -74,6 +74,10 @@ T_CLASS_INFO(TFm_Main, TForm, [](TClassInfo& c) {
 
 TFm_Main::TFm_Main(TComponent* owner) : TForm(owner) { RegisterWebBrowser(); }
 
+TFm_Main::~TFm_Main() {
+  if (Fm_Main == this) Fm_Main = nullptr;
+}
+
 void TFm_Main::FormCreate(TObject*) {}
 
 void TFm_Main::FormShow(TObject*) {

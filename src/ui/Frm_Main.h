@@ -15,6 +15,7 @@ class TFm_Main : public TForm {
 
  public:
   explicit TFm_Main(TComponent* owner);
+  ~TFm_Main() override;
 
   TPanel* Panel1 = nullptr;  // the header
   TImage* Image1 = nullptr;  // header picture; drags the window

@@ -32,6 +32,7 @@ void MainWindowTest::SetUp() {
 }
 
 void MainWindowTest::TearDown() {
+  Application->DestroyComponents();
   services::SetUrlOpener(std::move(previousOpener_));
   platform::SetMessageBoxHandler(std::move(previousBoxes_));
   OverrideModuleFileName("");

@@ -136,6 +136,8 @@ class BrowserWindowTest : public ::testing::Test {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
 
+  // What page views did; it outlives the windows that TearDown destroys.
+  ViewLog log;
   HWND top = nullptr;
   HWND pane = nullptr;
   std::vector<UINT> parentLog;
@@ -173,7 +175,6 @@ TEST_F(BrowserWindowTest, HeadlessKeepsTheAddressesAndPaintsThem) {
 }
 
 TEST_F(BrowserWindowTest, PageViewFollowsItsWindowAndReportsLoads) {
-  ViewLog log;
   display::SetBackend(std::make_unique<ScreenWithEngine>(log, false));
   MakeForm();
   // Made with the window, before any address, placed in its top-level
@@ -220,7 +221,6 @@ TEST_F(BrowserWindowTest, PageViewFollowsItsWindowAndReportsLoads) {
 // Children hear of nothing when an ancestor hides or moves; their page
 // views must follow all the same.
 TEST_F(BrowserWindowTest, PageViewFollowsItsAncestors) {
-  ViewLog log;
   display::SetBackend(std::make_unique<ScreenWithEngine>(log, false));
   top = CreateWindowExW(0, u"BrowserTestParent", u"Form", WS_POPUP | WS_VISIBLE, 100, 50, 400, 300, nullptr,
                         nullptr, nullptr, nullptr);
@@ -242,7 +242,6 @@ TEST_F(BrowserWindowTest, PageViewFollowsItsAncestors) {
 }
 
 TEST_F(BrowserWindowTest, SystemMoveHandedToTheScreenStillTellsTheProgram) {
-  ViewLog log;
   auto screen = std::make_unique<ScreenWithEngine>(log, true);
   ScreenWithEngine* backend = screen.get();
   display::SetBackend(std::move(screen));
@@ -260,7 +259,6 @@ TEST_F(BrowserWindowTest, SystemMoveHandedToTheScreenStillTellsTheProgram) {
 }
 
 TEST_F(BrowserWindowTest, TaskBarMinimiseAndRestoreAreSystemCommands) {
-  ViewLog log;
   auto screen = std::make_unique<ScreenWithEngine>(log, false);
   ScreenWithEngine* backend = screen.get();
   display::SetBackend(std::move(screen));
