@@ -1,6 +1,8 @@
 // The drawing points of the standard controls. Controls never draw their
-// look themselves: they call the painter, whose default implementation is
-// the classic look; another implementation may replace it.
+// look themselves: they call the painter. Every drawing point's own
+// implementation is the classic look (one file per concern,
+// classic_look_<concern>.cpp); another painter overrides what it draws
+// differently.
 #pragma once
 
 #include <memory>
@@ -36,17 +38,17 @@ class ControlPainter {
   virtual ~ControlPainter() = default;
 
   // Push buttons and push boxes.
-  virtual void PushButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, const ButtonLook& look) = 0;
+  virtual void PushButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, const ButtonLook& look);
   // Check boxes and radio buttons (`radio`), box and label.
   virtual void CheckButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool radio,
-                           bool leftText, const ButtonLook& look) = 0;
-  virtual void GroupBox(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool enabled) = 0;
+                           bool leftText, const ButtonLook& look);
+  virtual void GroupBox(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool enabled);
   // Static text in the DC's colours and background mode.
   virtual void StaticText(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, UINT format,
-                          bool enabled) = 0;
+                          bool enabled);
   // The single-line edit's text, selection and caret position (answered in
   // pixels from the client's left edge, for the caret).
-  virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look) = 0;
+  virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look);
 };
 
 ControlPainter& CurrentPainter();
