@@ -49,9 +49,9 @@ void SetCheck(HWND hwnd, ButtonData& data, WPARAM wParam) {
 // What a click does before it is announced: automatic check boxes toggle,
 // automatic three-state ones cycle unchecked, checked, indeterminate, and
 // automatic radio buttons check themselves.
-void Click(HWND hwnd) {
+void Click(HWND hwnd, const ButtonData& data) {
   const DWORD type = ButtonType(hwnd);
-  const LRESULT check = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
+  const LRESULT check = data.state & (BST_CHECKED | BST_INDETERMINATE);
   if (type == BS_AUTOCHECKBOX) {
     SendMessageW(hwnd, BM_SETCHECK, (check & BST_CHECKED) ? BST_UNCHECKED : BST_CHECKED, 0);
   } else if (type == BS_AUTO3STATE) {
@@ -70,7 +70,7 @@ void Release(HWND hwnd, ButtonData& data, bool clicks) {
   const bool pushed = (data.state & BST_PUSHED) != 0;
   if (pushed) SendMessageW(hwnd, BM_SETSTATE, FALSE, 0);
   ReleaseCapture();
-  if (pushed && clicks && IsWindow(hwnd)) Click(hwnd);
+  if (pushed && clicks && IsWindow(hwnd)) Click(hwnd, data);
 }
 
 LRESULT DialogCode(DWORD type) {
