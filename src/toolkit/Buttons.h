@@ -68,3 +68,6 @@ class TSpeedButton : public TGraphicControl {
 };
 
 const TEnumInfo& ButtonLayoutType();
+
+// Bit buttons build on the layout above.
+#include "toolkit/Buttons_BitBtn.h"
