@@ -1,6 +1,6 @@
 // Golden pictures of the "Button" class's classic look: every type in its
 // states (pressed, checked, indeterminate, disabled, focused), with the
-// left-text, push-like, flat, multi-line, alignment and image styles.
+// left-text, push-like, flat, multi-line, alignment, bitmap and icon styles.
 #include "support/golden.h"
 #include "user/user_test.h"
 
@@ -87,6 +87,13 @@ TEST_F(ButtonLookTest, GoldenEveryTypeInItsStates) {
   make(u"分组框", BS_GROUPBOX, 8, 212, 184, 80);
   make(u"Disabled group", BS_GROUPBOX | WS_DISABLED, 200, 212, 136, 80);
   make(u"Right", BS_GROUPBOX | BS_RIGHT, 344, 212, 136, 80);
+  // Icons inside the first group box.
+  HICON icon = LoadIconW(nullptr, IDI_ASTERISK);
+  HWND withIcon = make(u"", BS_PUSHBUTTON | BS_ICON, 20, 236, 44, 44);
+  EXPECT_EQ(SendMessageW(withIcon, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)), 0);
+  EXPECT_EQ(SendMessageW(withIcon, BM_GETIMAGE, IMAGE_ICON, 0), reinterpret_cast<LRESULT>(icon));
+  SendMessageW(make(u"", BS_PUSHBUTTON | BS_ICON | WS_DISABLED, 72, 236, 44, 44), BM_SETIMAGE, IMAGE_ICON,
+               reinterpret_cast<LPARAM>(icon));
   SetFocus(focused);
   RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump();
