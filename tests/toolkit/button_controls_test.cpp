@@ -94,6 +94,17 @@ TEST_F(ButtonControlsTest, CheckBoxCyclesThroughGrayedOnlyWhenAllowed) {
                                                TCheckBoxState::cbGrayed, TCheckBoxState::cbChecked,
                                                TCheckBoxState::cbUnchecked}));
   EXPECT_EQ(clicks, 5);
+  // A real press and release over it clicks it once.
+  POINT p{20, 8};
+  ClientToScreen(check->Handle(), &p);
+  headless::MoveMouse(p.x, p.y);
+  headless::Press();
+  headless::Release();
+  Pump();
+  EXPECT_EQ(check->State(), TCheckBoxState::cbGrayed);
+  EXPECT_EQ(clicks, 6);
+  check->SetState(TCheckBoxState::cbUnchecked);
+  clicks = 5;
   // Changing the state in code is a click too; setting it to what it is is not.
   check->SetChecked(true);
   check->SetChecked(true);

@@ -287,6 +287,21 @@ TEST_F(ButtonTest, DoubleClicksAndFocusAreAnnouncedOnlyWithNotify) {
   EXPECT_EQ(Check(check), BST_UNCHECKED);
 }
 
+TEST_F(ButtonTest, UserButtonsTellTheirParentWhatTheyDraw) {
+  HWND b = Button(u"u", BS_USERBUTTON, RECT{10, 10, 80, 30}, 9);
+  UpdateWindow(parent);
+  recorder->Clear();
+  InvalidateRect(b, nullptr, TRUE);
+  UpdateWindow(b);
+  SetFocus(b);
+  SendMessageW(b, BM_SETSTATE, TRUE, 0);
+  SendMessageW(b, BM_SETSTATE, FALSE, 0);
+  SetFocus(parent);
+  EnableWindow(b, FALSE);
+  EXPECT_EQ(Commands(), (Notes{{9, BN_PAINT}, {9, BN_SETFOCUS}, {9, BN_HILITE}, {9, BN_UNHILITE}, {9, BN_KILLFOCUS},
+                               {9, BN_DISABLE}}));
+}
+
 TEST_F(ButtonTest, OwnerDrawnButtonsAreDrawnByTheirParent) {
   HWND b = Button(u"od", BS_OWNERDRAW, RECT{20, 30, 100, 55}, 77);
   UpdateWindow(parent);
