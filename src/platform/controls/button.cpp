@@ -24,7 +24,7 @@ void UncheckGroup(HWND hwnd) {
   HWND parent = GetParent(hwnd);
   HWND sibling = hwnd;
   do {
-    if (sibling != hwnd && (ButtonType(sibling)) == BS_AUTORADIOBUTTON) {
+    if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON) {
       SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
     }
     sibling = GetNextDlgGroupItem(parent, sibling, FALSE);

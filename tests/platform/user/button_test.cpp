@@ -287,6 +287,25 @@ TEST_F(ButtonTest, DoubleClicksAndFocusAreAnnouncedOnlyWithNotify) {
   EXPECT_EQ(Check(check), BST_UNCHECKED);
 }
 
+TEST_F(ButtonTest, GroupBoxesLetTheMouseThroughAndHaveTheirParentRepaintUnderANewCaption) {
+  HWND group = Button(u"Group", BS_GROUPBOX, RECT{10, 10, 210, 110}, 8);
+  HWND inside = Button(u"In", BS_AUTOCHECKBOX, RECT{20, 30, 100, 50}, 9);
+  UpdateWindow(parent);
+  POINT middle{150, 80};
+  ClientToScreen(parent, &middle);
+  EXPECT_EQ(WindowFromPoint(middle), parent);
+  POINT onCheck{30, 40};
+  ClientToScreen(parent, &onCheck);
+  EXPECT_EQ(WindowFromPoint(onCheck), inside);
+  SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  EXPECT_NE(GetCapture(), group);  // a group box is never pressed
+  RECT update{};
+  EXPECT_FALSE(GetUpdateRect(parent, &update, FALSE));
+  SetWindowTextW(group, u"A longer caption");
+  ASSERT_TRUE(GetUpdateRect(parent, &update, FALSE));
+  EXPECT_EQ(update, (RECT{10, 10, 210, 110}));
+}
+
 TEST_F(ButtonTest, UserButtonsTellTheirParentWhatTheyDraw) {
   HWND b = Button(u"u", BS_USERBUTTON, RECT{10, 10, 80, 30}, 9);
   UpdateWindow(parent);
