@@ -163,7 +163,13 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (enabled ? 0 : DFCS_INACTIVE));
   }
   if (pushed) OffsetRect(&r, 1, 1);
-  DrawGlyphAndCaption(dc, r, pushed, enabled);
+  int cell = 0;
+  if (!enabled && numGlyphs_ > 1) cell = 1;
+  if (pushed && numGlyphs_ > 2) cell = 2;
+  canvas_->SetHandle(dc);
+  DrawButtonGlyph(canvas_.get(), r, Caption(), Font(), glyph_.get(), {layout_, margin_, spacing_, numGlyphs_}, cell,
+                  enabled);
+  canvas_->SetHandle(nullptr);
   if (focused) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -4, -4);
@@ -171,75 +177,4 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     DrawFocusRect(dc, &focus);
   }
-}
-
-void TBitBtn::DrawGlyphAndCaption(HDC dc, const RECT& area, bool pushed, bool enabled) {
-  canvas_->SetHandle(dc);
-  const AnsiString caption = Caption();
-  HGDIOBJ previousFont = SelectObject(dc, Font()->Handle());
-  RECT textRect{0, 0, 0, 0};
-  if (!caption.empty()) {
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
-  }
-  const int tw = RectWidth(textRect), th = RectHeight(textRect);
-  const bool hasGlyph = !glyph_->Empty();
-  const int gw = hasGlyph ? glyph_->Width() / numGlyphs_ : 0;
-  const int gh = hasGlyph ? glyph_->Height() : 0;
-  const int gap = hasGlyph && tw > 0 ? std::max(0, spacing_) : 0;
-  const int cw = RectWidth(area), ch = RectHeight(area);
-  const bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
-  const int total = horizontal ? gw + gap + tw : gh + gap + th;
-  const int start = margin_ >= 0 ? margin_ : ((horizontal ? cw : ch) - total) / 2;
-  TPoint glyphAt{}, textAt{};
-  switch (layout_) {
-    case TButtonLayout::blGlyphLeft:
-      glyphAt = Point(start, (ch - gh) / 2);
-      textAt = Point(start + gw + gap, (ch - th) / 2);
-      break;
-    case TButtonLayout::blGlyphRight:
-      glyphAt = Point(cw - start - gw, (ch - gh) / 2);
-      textAt = Point(cw - start - gw - gap - tw, (ch - th) / 2);
-      break;
-    case TButtonLayout::blGlyphTop:
-      glyphAt = Point((cw - gw) / 2, start);
-      textAt = Point((cw - tw) / 2, start + gh + gap);
-      break;
-    case TButtonLayout::blGlyphBottom:
-      glyphAt = Point((cw - gw) / 2, ch - start - gh);
-      textAt = Point((cw - tw) / 2, ch - start - gh - gap - th);
-      break;
-  }
-  glyphAt.x += area.left;
-  glyphAt.y += area.top;
-  textAt.x += area.left;
-  textAt.y += area.top;
-  if (hasGlyph) {
-    int cell = 0;
-    if (!enabled && numGlyphs_ > 1) cell = 1;
-    if (pushed && numGlyphs_ > 2) cell = 2;
-    const TRect source = Bounds(cell * gw, 0, gw, gh);
-    if (!enabled && numGlyphs_ == 1) {
-      DrawDisabledBitmap(canvas_.get(), glyphAt.x, glyphAt.y, glyph_.get(), source);
-    } else {
-      TransparentBlt(dc, glyphAt.x, glyphAt.y, gw, gh, glyph_->Canvas()->Handle(), source.left, 0, gw, gh,
-                     ColorToRGB(glyph_->TransparentColor()));
-    }
-  }
-  if (!caption.empty()) {
-    RECT r = Bounds(textAt.x, textAt.y, tw, th);
-    SetBkMode(dc, TRANSPARENT);
-    if (!enabled) {
-      // Embossed: a highlight copy one pixel down and right under the shadow-coloured text.
-      OffsetRect(&r, 1, 1);
-      SetTextColor(dc, ColorToRGB(clBtnHighlight));
-      DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_SINGLELINE);
-      OffsetRect(&r, -1, -1);
-      SetTextColor(dc, ColorToRGB(clBtnShadow));
-    } else {
-      SetTextColor(dc, ColorToRGB(Font()->Color()));
-    }
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_SINGLELINE);
-  }
-  SelectObject(dc, previousFont);
-  canvas_->SetHandle(nullptr);
 }

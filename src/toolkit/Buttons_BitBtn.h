@@ -41,7 +41,6 @@ class TBitBtn : public TButton {
 
  private:
   void DrawItem(const DRAWITEMSTRUCT& item);
-  void DrawGlyphAndCaption(HDC dc, const RECT& area, bool pushed, bool enabled);
   // The focused button, or the default one while no button has the focus,
   // wears the black frame.
   bool ShowsAsDefault() const;
