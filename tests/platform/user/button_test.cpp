@@ -141,6 +141,17 @@ TEST_F(ButtonTest, ImagesAreKeptAndGivenBack) {
   DestroyWindow(b);
   EXPECT_TRUE(DeleteObject(first));
   EXPECT_TRUE(DeleteObject(second));
+  // A stale or made-up image draws nothing instead of failing.
+  for (LPARAM bad : {reinterpret_cast<LPARAM>(first), LPARAM{0x1234}}) {
+    for (auto [style, type] : {std::pair{BS_BITMAP, IMAGE_BITMAP}, std::pair{BS_ICON, IMAGE_ICON}}) {
+      HWND shown = Button(u"x", BS_PUSHBUTTON | style | WS_DISABLED);
+      SendMessageW(shown, BM_SETIMAGE, type, bad);
+      Canvas canvas(100, 25);
+      SendMessageW(shown, WM_PAINT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+      EXPECT_EQ(canvas.At(50, 12), GetSysColor(COLOR_BTNFACE));
+      DestroyWindow(shown);
+    }
+  }
 }
 
 TEST_F(ButtonTest, ClickSequenceAsWindowsSendsIt) {
@@ -360,6 +371,14 @@ TEST_F(ButtonTest, OwnerDrawnButtonsAreDrawnByTheirParent) {
   recorder->Clear();
   SendMessageW(b, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
   EXPECT_EQ(Commands(), (Notes{{77, BN_DOUBLECLICKED}}));
+  // Without a parent there is nobody to draw or notify: the button paints nothing and clicks quietly.
+  for (DWORD type : {BS_OWNERDRAW, BS_AUTOCHECKBOX, BS_PUSHBUTTON}) {
+    HWND alone = CreateWindowExW(0, u"Button", u"alone", WS_POPUP | WS_VISIBLE | type, 300, 300, 80, 25, nullptr,
+                                 nullptr, nullptr, nullptr);
+    UpdateWindow(alone);
+    SendMessageW(alone, BM_CLICK, 0, 0);
+    DestroyWindow(alone);
+  }
 }
 
 TEST_F(ButtonTest, ColoursAreAskedOfTheParentAsWindowsAsks) {
