@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/StdCtrls_ScrollBar.h"
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 

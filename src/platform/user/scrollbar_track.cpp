@@ -87,12 +87,11 @@ class ScrollTracker {
     if (GetCapture() == hwnd_) ReleaseCapture();
     ScrollBarState* state = ScrollBarStateOf(hwnd_, bar_);
     if (state == nullptr) return;
-    const bool thumb = part_ == kScrollPartThumb;
-    const int trackPos = state->trackPos;
+    // The track position stays readable while SB_THUMBPOSITION is handled.
+    if (part_ == kScrollPartThumb) Notify(SB_THUMBPOSITION, state->trackPos);
+    if ((state = ScrollBarStateOf(hwnd_, bar_)) == nullptr) return;
     state->pressedPart = kScrollPartNone;
     state->draggingThumb = false;
-    if (thumb) Notify(SB_THUMBPOSITION, trackPos);
-    if (!PeekWindowObject(hwnd_)) return;
     RedrawScrollBar(hwnd_, bar_);
     Notify(SB_ENDSCROLL, 0);
   }
