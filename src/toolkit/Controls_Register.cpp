@@ -8,7 +8,7 @@
 void RegisterStandardControls() {
   static const bool done = [] {
     for (TClass cls : {TForm::ClassInfo(), TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
-                       TEdit::ClassInfo(), TButton::ClassInfo(), TScrollBar::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
+                       TEdit::ClassInfo(), TButton::ClassInfo(), TScrollBar::ClassInfo(), TScrollBox::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
                        TImageList::ClassInfo()}) {
       RegisterClass(cls);
     }
