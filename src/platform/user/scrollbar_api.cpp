@@ -98,6 +98,7 @@ bool GetScrollBarInfoOf(HWND hwnd, int bar, SCROLLBARINFO& info) {
   const bool disabled = (state->disabledArrows & ESB_DISABLE_BOTH) == ESB_DISABLE_BOTH ||
                         (bar == SB_CTL && (w->style & WS_DISABLED));
   if (disabled) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+  if (bar == SB_CTL && !IsReallyVisible(*w)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
   if (state->disabledArrows & ESB_DISABLE_LTUP) info.rgstate[1] |= STATE_SYSTEM_UNAVAILABLE;
   if (state->disabledArrows & ESB_DISABLE_RTDN) info.rgstate[5] |= STATE_SYSTEM_UNAVAILABLE;
   if (layout.thumbSize == 0) {

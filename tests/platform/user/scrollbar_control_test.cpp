@@ -78,7 +78,7 @@ TEST_F(ScrollBarControlTest, SetScrollInfoReachesTheControlAsSbmSetScrollInfo) {
   SCROLLBARINFO sbi{};
   sbi.cbSize = sizeof(sbi);
   ASSERT_TRUE(GetScrollBarInfo(fresh, OBJID_CLIENT, &sbi));
-  EXPECT_EQ(sbi.rgstate[0], STATE_SYSTEM_UNAVAILABLE | 0u);
+  EXPECT_EQ(sbi.rgstate[0], STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE);  // created hidden
   EXPECT_EQ(SendMessageW(fresh, SBM_SETSCROLLINFO, TRUE, 0), 0);  // no record: nothing happens
   recorder->Unwatch(fresh);
 }
@@ -121,6 +121,7 @@ TEST_F(ScrollBarControlTest, SentButtonDownWithMkLButtonDragsTheThumb) {
   EXPECT_EQ(info.xyThumbBottom, 32);
   recorder->Clear();
   headless::MoveMouse(screen.left + 8, screen.top + 24);
+  EXPECT_EQ(WindowFromPoint(POINT{screen.left + 8, screen.top + 24}), overlay);
   headless::Press();
   headless::MoveMouse(screen.left + 8, screen.top + 24 + 76);
   headless::Release();

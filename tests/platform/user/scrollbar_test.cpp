@@ -425,6 +425,12 @@ TEST_F(ScrollBarTest, CreatingScrollingAndDestroyingLeavesNothingBehind) {
     headless::MoveMouse(info.rcScrollBar.left + 8, info.rcScrollBar.bottom - 8);
     headless::Press();
     headless::Release();
+    HWND control = CreateWindowExW(0, u"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, 0, 100, 16, hwnd,
+                                   nullptr, nullptr, nullptr);
+    SetScrollInfo(control, SB_CTL, &set, TRUE);
+    headless::MoveMouse(info.rcScrollBar.left - 100, info.rcScrollBar.top + 8);
+    headless::Press();
+    headless::Release();
     recorder->Pump();
     DestroyWindow(hwnd);
   }
