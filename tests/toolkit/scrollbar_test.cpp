@@ -84,9 +84,12 @@ TEST_F(ScrollBarTest, TrackingLoopRequestsArriveAsCnVScrollAndMoveThePosition) {
   bar->SetParent(form);
   bar->SetSmallChange(3);
   std::vector<UINT> reflected;
-  bar->WindowProc = [&, bar](TMessage& m) {
+  // Called as a TControl: the replaced procedure outlives the TScrollBar
+  // part while the control is destroyed.
+  TControl* self = bar;
+  bar->WindowProc = [&reflected, self](TMessage& m) {
     if (m.Msg == CN_VSCROLL || m.Msg == CN_HSCROLL) reflected.push_back(m.Msg);
-    bar->WndProc(m);
+    self->WndProc(m);
   };
   std::vector<TScrollCode> codes;
   int changes = 0;
