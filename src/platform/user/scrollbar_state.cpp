@@ -96,7 +96,8 @@ LRESULT ScrollBarHitTest(const WindowObject& w, POINT screen) {
 
 void RedrawScrollBar(HWND hwnd, int bar) {
   WindowObject* w = PeekWindowObject(hwnd);
-  if (w == nullptr || !IsReallyVisible(*w)) return;
+  // WM_SETREDRAW FALSE holds the bars' drawing back like the rest.
+  if (w == nullptr || !IsReallyVisible(*w) || w->redrawOff) return;
   if (bar == SB_CTL) {
     InvalidateRect(hwnd, nullptr, FALSE);
     UpdateWindow(hwnd);

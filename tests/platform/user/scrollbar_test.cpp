@@ -386,6 +386,23 @@ TEST_F(ScrollBarTest, ScrollWindowExMovesPixelsUpdateAndChildren) {
   EXPECT_TRUE(GetUpdateRect(hwnd, &updated, FALSE));
   EXPECT_EQ(updated, (RECT{0, 0, 20, 200}));  // with where the child was
   EXPECT_EQ(ScrollWindowEx(reinterpret_cast<HWND>(0x4321), 0, 1, nullptr, nullptr, nullptr, nullptr, 0), 0);
+
+  // ScrollDC on a memory DC: a column moved right inside a clip rectangle.
+  HDC screenDc = GetDC(hwnd);
+  HDC memory = CreateCompatibleDC(screenDc);
+  HBITMAP bitmap = CreateCompatibleBitmap(screenDc, 40, 20);
+  ReleaseDC(hwnd, screenDc);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, 40, 20, WHITENESS);
+  SetPixel(memory, 5, 5, RGB(0, 0, 255));
+  const RECT scroll{0, 0, 30, 20}, clip{0, 0, 35, 20};
+  RECT uncovered{};
+  EXPECT_TRUE(ScrollDC(memory, 8, 0, &scroll, &clip, nullptr, &uncovered));
+  EXPECT_EQ(GetPixel(memory, 13, 5), RGB(0, 0, 255));
+  EXPECT_EQ(uncovered, (RECT{0, 0, 8, 20}));
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
 }
 
 TEST_F(ScrollBarTest, ClassicLookOfBothBarsAndTheSizeBox) {
