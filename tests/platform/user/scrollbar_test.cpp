@@ -194,8 +194,7 @@ TEST_F(ScrollBarTest, ScrollBarInfoForShownHiddenAndDisabledBars) {
   EXPECT_FALSE(GetScrollBarInfo(hwnd, OBJID_VSCROLL, &info));
 }
 
-// Presses the vertical bar `at` (screen), holds it for `ticks` repeat ticks
-// and answers the WM_VSCROLL requests the window received.
+// The requests (wParam of WM_VSCROLL or WM_HSCROLL) a window received.
 std::vector<WPARAM> Requests(const MessageRecorder& recorder, HWND hwnd, UINT message = WM_VSCROLL) {
   std::vector<WPARAM> requests;
   for (const RecordedMessage& m : recorder.Log()) {
