@@ -9,11 +9,14 @@ void RegisterStandardControls() {
   static const bool done = [] {
     for (TClass cls : {TForm::ClassInfo(), TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
                        TEdit::ClassInfo(), TButton::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
-                       TImageList::ClassInfo(), TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
-                       TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(), TBitBtn::ClassInfo(),
-                       TBevel::ClassInfo(), TShape::ClassInfo()}) {
+                       TImageList::ClassInfo()}) {
       RegisterClass(cls);
     }
+    for (TClass cls : {TCheckBox::ClassInfo(), TRadioButton::ClassInfo(), TGroupBox::ClassInfo(),
+                       TRadioGroup::ClassInfo(), TBitBtn::ClassInfo(), TBevel::ClassInfo(), TShape::ClassInfo()}) {
+      RegisterClass(cls);
+    }
+    for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

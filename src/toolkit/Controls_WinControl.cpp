@@ -233,7 +233,8 @@ void TWinControl::InsertControl(TControl* control) {
     if (handle_ != nullptr && !Loading()) windowed->HandleNeeded();
   }
   control->Invalidate();
-  if (control->Align() != TAlign::alNone) Realign();
+  // Every child counts for the layout (a scrolling parent's range too).
+  AlignControl(control);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -246,7 +247,7 @@ void TWinControl::RemoveControl(TControl* control) {
     if (!windowed->Destroying()) windowed->DestroyHandle();
   }
   control->parent_ = nullptr;
-  if (control->Align() != TAlign::alNone) Realign();
+  Realign();
 }
 
 bool TWinControl::ContainsControl(TControl* control) const {

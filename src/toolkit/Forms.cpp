@@ -61,7 +61,7 @@ const TEnumInfo& CloseActionType() {
   return type;
 }
 
-T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
+T_CLASS_INFO(TCustomForm, TScrollingWinControl, [](TClassInfo& c) {
   using namespace published;
   using F = TCustomForm;
   c.AddProperty(Enumeration<F, TFormBorderStyle>("BorderStyle", FormBorderStyleType(), &F::BorderStyle,
@@ -72,7 +72,6 @@ T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Object<F, TIcon>("Icon", &F::Icon, &F::SetIcon));
   c.AddProperty(Integer<F>("ClientWidth", &F::FormClientWidth, &F::SetFormClientWidth));
   c.AddProperty(Integer<F>("ClientHeight", &F::FormClientHeight, &F::SetFormClientHeight));
-  c.AddProperty(Boolean<F>("AutoScroll", &F::AutoScroll, &F::SetAutoScroll));
   c.AddProperty(Boolean<F>("KeyPreview", &F::KeyPreview, &F::SetKeyPreview));
   c.AddProperty(Object<F, TComponent>("Menu", &F::Menu, &F::SetMenu));
   c.AddProperty(Method<F>("OnCreate", &F::OnCreate));
@@ -91,7 +90,7 @@ T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
 
 T_CLASS_INFO(TForm, TCustomForm, [](TClassInfo& c) { c.Factory = &CreateInstance<TForm>; })
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>()) {
+TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner), icon_(std::make_unique<TIcon>()) {
   RegisterStandardControls();
   SetBounds(0, 0, 320, 240);
   SetColor(clBtnFace);
@@ -148,7 +147,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 }
 
 void TCustomForm::CreateWnd() {
-  TWinControl::CreateWnd();
+  TScrollingWinControl::CreateWnd();
   // A form without an icon of its own shows the program's.
   const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
   if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));

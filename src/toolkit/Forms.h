@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/Controls.h"
+#include "toolkit/Forms_Scrolling.h"
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
@@ -22,8 +23,8 @@ constexpr TModalResult mrCancel = IDCANCEL;
 constexpr TModalResult mrYes = IDYES;
 constexpr TModalResult mrNo = IDNO;
 
-class TCustomForm : public TWinControl {
-  T_CLASS(TCustomForm, TWinControl)
+class TCustomForm : public TScrollingWinControl {
+  T_CLASS(TCustomForm, TScrollingWinControl)
 
  public:
   explicit TCustomForm(TComponent* owner);
@@ -42,8 +43,6 @@ class TCustomForm : public TWinControl {
   void SetWindowState(TWindowState state);
   TIcon* Icon() const { return icon_.get(); }
   void SetIcon(TIcon* icon) { icon_->Assign(icon); }
-  bool AutoScroll() const { return autoScroll_; }
-  void SetAutoScroll(bool value) { autoScroll_ = value; }
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
   TComponent* Menu() const { return menu_; }
@@ -106,7 +105,6 @@ class TCustomForm : public TWinControl {
   TFormStyle formStyle_ = TFormStyle::fsNormal;
   TWindowState windowState_ = TWindowState::wsNormal;
   std::unique_ptr<TIcon> icon_;
-  bool autoScroll_ = true;
   bool keyPreview_ = false;
   TComponent* menu_ = nullptr;
   TModalResult modalResult_ = mrNone;

@@ -147,7 +147,7 @@ void TCustomForm::WndProc(TMessage& message) {
       message.Result = DialogKey(message.WParam, message.LParam) ? 1 : 0;
       return;
     case WM_ACTIVATE:
-      TWinControl::WndProc(message);
+      TScrollingWinControl::WndProc(message);
       if (LOWORD(message.WParam) != WA_INACTIVE) {
         if (OnActivate) OnActivate(this);
       } else if (OnDeactivate) {
@@ -162,5 +162,5 @@ void TCustomForm::WndProc(TMessage& message) {
     default:
       break;
   }
-  TWinControl::WndProc(message);
+  TScrollingWinControl::WndProc(message);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/controls/controls.h"
+#include "platform/user/scrollbar_layout.h"
 
 namespace platform {
 
@@ -61,6 +62,12 @@ class ControlPainter {
   // The single-line edit's text, selection and caret position (answered in
   // pixels from the client's left edge, for the caret).
   virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look);
+
+  // Scroll bars: a window's own bars and the "ScrollBar" control. `rect` is
+  // the whole bar; the size box lies between a window's two bars, the size
+  // grip (`grip`) is the control's SBS_SIZEGRIP look.
+  virtual void ScrollBar(HDC dc, const RECT& rect, const ScrollBarLook& look);
+  virtual void SizeBox(HDC dc, const RECT& rect, bool grip);
 };
 
 ControlPainter& CurrentPainter();

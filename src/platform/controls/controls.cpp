@@ -27,6 +27,7 @@ void RegisterStandardControls() {
   RegisterButtonClass();
   RegisterStaticClass();
   RegisterEditClass();
+  RegisterScrollBarClass();
 }
 
 }  // namespace platform

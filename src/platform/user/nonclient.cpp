@@ -3,6 +3,7 @@
 #include "platform/user/nonclient.h"
 
 #include "platform/gdi/region.h"
+#include "platform/user/scrollbar_internal.h"
 
 namespace platform {
 namespace {
@@ -182,21 +183,7 @@ LRESULT DefaultNcHitTest(HWND hwnd, POINT screen) {
   }
 
   // Window scroll bars sit between the frame and the client area.
-  if (style & WS_VSCROLL) {
-    const bool left = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-    const int bar = GetSystemMetrics(SM_CXVSCROLL);
-    const bool inBar = left ? (screen.x >= client.left - bar && screen.x < client.left)
-                            : (screen.x >= client.right && screen.x < client.right + bar);
-    if (inBar && screen.y >= client.top && screen.y < client.bottom) return HTVSCROLL;
-  }
-  if (style & WS_HSCROLL) {
-    const int bar = GetSystemMetrics(SM_CYHSCROLL);
-    if (screen.y >= client.bottom && screen.y < client.bottom + bar) {
-      if (screen.x >= client.left && screen.x < client.right) return HTHSCROLL;
-      if ((style & WS_VSCROLL) && screen.x >= client.right) return HTSIZE;
-    }
-  }
-  return HTNOWHERE;
+  return ScrollBarHitTest(*w, screen);
 }
 
 }  // namespace platform

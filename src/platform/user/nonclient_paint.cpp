@@ -7,6 +7,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/user/dce.h"
 #include "platform/user/nonclient.h"
+#include "platform/user/scrollbar_internal.h"
 
 namespace platform {
 namespace {
@@ -136,34 +137,6 @@ void DrawCaption(HDC dc, const WindowObject& w, const CaptionLayout& layout, boo
   DeleteObject(font);
 }
 
-void DrawScrollBars(HDC dc, const WindowObject& w, const RECT& clientInWindow) {
-  const int bar = GetSystemMetrics(SM_CXVSCROLL);
-  const COLORREF track = GetSysColor(COLOR_SCROLLBAR);
-  if (w.style & WS_VSCROLL) {
-    const bool left = (w.exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-    const RECT area = left ? RECT{clientInWindow.left - bar, clientInWindow.top, clientInWindow.left, clientInWindow.bottom}
-                           : RECT{clientInWindow.right, clientInWindow.top, clientInWindow.right + bar, clientInWindow.bottom};
-    FillSolid(dc, area, track);
-    RECT up{area.left, area.top, area.right, std::min(area.bottom, area.top + bar)};
-    RECT down{area.left, std::max(area.top, area.bottom - bar), area.right, area.bottom};
-    DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP);
-    DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN);
-  }
-  if (w.style & WS_HSCROLL) {
-    const int height = GetSystemMetrics(SM_CYHSCROLL);
-    const RECT area{clientInWindow.left, clientInWindow.bottom, clientInWindow.right, clientInWindow.bottom + height};
-    FillSolid(dc, area, track);
-    RECT leftArrow{area.left, area.top, std::min(area.right, area.left + bar), area.bottom};
-    RECT rightArrow{std::max(area.left, area.right - bar), area.top, area.right, area.bottom};
-    DrawFrameControl(dc, &leftArrow, DFC_SCROLL, DFCS_SCROLLLEFT);
-    DrawFrameControl(dc, &rightArrow, DFC_SCROLL, DFCS_SCROLLRIGHT);
-    if (w.style & WS_VSCROLL) {
-      FillSolid(dc, RECT{clientInWindow.right, clientInWindow.bottom, clientInWindow.right + bar, area.bottom},
-                GetSysColor(COLOR_3DFACE));
-    }
-  }
-}
-
 }  // namespace
 
 HICON CaptionIcon(HWND hwnd) {
@@ -201,7 +174,7 @@ void PaintClassicFrame(HWND hwnd, HDC dc, bool active) {
     InflateRect(&edge, GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE));
     DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
   }
-  DrawScrollBars(dc, *w, client);
+  PaintWindowScrollBars(dc, *w);
 }
 
 void DefaultNcPaint(HWND hwnd, HRGN update, bool active) {

@@ -10,6 +10,7 @@
 #include "platform/gdi/region.h"
 #include "platform/user/nonclient.h"
 #include "platform/user/paint_internal.h"
+#include "platform/user/scrollbar_internal.h"
 
 namespace platform {
 namespace {
@@ -272,7 +273,8 @@ LRESULT HandleSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
       return 0;
     case SC_VSCROLL:
     case SC_HSCROLL:
-      // FIXME: window scroll-bar tracking comes with scroll bars.
+      TrackScrollBar(hwnd, (wParam & 0xFFF0) == SC_VSCROLL ? SB_VERT : SB_HORZ,
+                     POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     default:
       return 0;

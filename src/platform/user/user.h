@@ -11,6 +11,7 @@
 #include "platform/user/constants.h"
 #include "platform/user/msgbox.h"
 #include "platform/user/paint.h"
+#include "platform/user/scrollbar.h"
 #include "platform/user/structs.h"
 
 // ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 namespace platform {
 
 class Region;
+struct WindowScrollBars;
 
 namespace display {
 class TopLevelSurface;
@@ -84,6 +85,7 @@ class WindowObject : public HandleObject {
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;
   LRESULT pressedButton = 0;  // the caption button drawn pressed (HT* code)
+  std::shared_ptr<WindowScrollBars> scrollBars;  // made on first use
 
   // Painting. The update region is in window coordinates (relative to the
   // window rectangle's top-left corner).
