@@ -126,7 +126,6 @@ add_dependencies(brellis_deployment brellis_deployment_header)
 
 # Copies the demonstration pages into "pages/" beside a target's executable,
 # where the embedded service's dictionary points.
-# FIXME: the program's executable target is to call this when it exists.
 function(brellis_copy_pages target)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND "${CMAKE_COMMAND}" -E copy_directory "${CMAKE_SOURCE_DIR}/resources/pages" "$<TARGET_FILE_DIR:${target}>/pages"

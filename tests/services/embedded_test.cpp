@@ -253,6 +253,32 @@ TEST_F(Embedded, LoginWithoutAnInstalledCipherFails) {
   EXPECT_TRUE(LoginLog().empty());  // the failed call left nothing behind
 }
 
+TEST_F(Embedded, EmptyIdentityIsStoredEmptyAndNullIsRefused) {
+  Open();
+  dbtest::CallLogin(proc_, "13800000000", EncryptStr("666"), "", "", "", "");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
+  EXPECT_EQ(LoginLog().at(0), (std::vector<std::string>{"13800000000", "", "", "", "", "0", ""}));
+
+  proc_.Close();
+  proc_.SetProcedureName("dbo.[P_Public_Log_UserLog]");
+  proc_.RefreshParameters();
+  proc_.ParamByName("@vcPone").SetText("13800000000");
+  proc_.ParamByName("@vcPass").SetText(EncryptStr("666"));
+  proc_.ParamByName("@vcLoginIP").SetText("");
+  proc_.ParamByName("@vcLoginWIP").Clear();
+  proc_.ParamByName("@vcAdptID").SetText("");
+  proc_.ParamByName("@vcComputer").SetText("");
+  proc_.ParamByName("@outErrNum").SetInteger(0);
+  proc_.ParamByName("@outErrMsg").SetText("0");
+  try {
+    proc_.Open();
+    FAIL() << "a NULL public address was logged";
+  } catch (const EDatabaseError& e) {
+    EXPECT_NE(e.Message().find("NOT NULL"), AnsiString::npos) << e.Message();
+  }
+  EXPECT_EQ(LoginLog().size(), 1u);
+}
+
 TEST_F(Embedded, TextArgumentsAreCutToTheDeclaredSize) {
   Open();
   const AnsiString longName = AnsiString(99, 'a') + u8"机器"_ansi;  // 103 bytes, a character across byte 100
