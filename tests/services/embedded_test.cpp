@@ -202,6 +202,10 @@ TEST_F(Embedded, AcceptedLoginAnswersTheAccountRowWithThePasswordEnciphered) {
   const auto log = LoginLog();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], (std::vector<std::string>{"13800000000", "192.0.2.10", "127.0.0.1", "00-1A-2B-3C-4D-5E", "主机", "0", ""}));
+
+  // A fixed cipher text of "666" (seed 3C), as the program may write it.
+  dbtest::CallLogin(proc_, "13800000000", "3C230E16");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
 }
 
 TEST_F(Embedded, RefusedLoginsCarryTheServiceMessageAndAreLogged) {
