@@ -85,8 +85,9 @@ bool IsPhysical(const fs::path& entry) {
 std::vector<NetworkInterface> FromSysfs(const std::string& sysfsRoot) {
   std::vector<NetworkInterface> interfaces;
   std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(sysfsRoot) / "class" / "net", error)) {
-    const fs::path path = entry.path();
+  for (fs::directory_iterator entry(fs::path(sysfsRoot) / "class" / "net", error), end; !error && entry != end;
+       entry.increment(error)) {
+    const fs::path path = entry->path();
     NetworkInterface item;
     item.name = path.filename().string();
     item.index = static_cast<unsigned>(ParseNumber(ReadLine(path / "ifindex"), 10));
