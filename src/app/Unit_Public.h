@@ -8,6 +8,10 @@
 // one pair per character. Never fails.
 AnsiString EncryptStr(const AnsiString& plain);
 
+// EncryptStr with the seed given (its low byte), as the service enciphers
+// the account password it answers.
+AnsiString EncryptStrWithSeed(const AnsiString& plain, int seed);
+
 // Deciphers what EncryptStr made. Raises EConvertError for a pair that is not
 // hexadecimal, including an empty text and a bare two-digit seed.
 AnsiString DecryptStr(const AnsiString& cipher);

@@ -25,7 +25,11 @@ int HexPairAt(const AnsiString& text, std::size_t pos) {
 
 AnsiString EncryptStr(const AnsiString& plain) {
   Randomize();
-  const int seed = Random(256);
+  return EncryptStrWithSeed(plain, Random(256));
+}
+
+AnsiString EncryptStrWithSeed(const AnsiString& plain, int seed) {
+  seed &= 0xFF;
   AnsiString out = IntToHex(static_cast<unsigned>(seed), 2);
   int v = seed;
   int j = 0;

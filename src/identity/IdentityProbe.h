@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/base/strings.h"
+#include "services/host_identity.h"
 
 // The text between the first start marker and the next end marker, searched
 // from the second character after the start marker; empty when either is
@@ -20,9 +21,12 @@ AnsiString GetMD5Str(const AnsiString& text);
 // the name does not resolve.
 AnsiString GetLocalIP();
 
-// The hardware address of the first network adapter that has one (loopback
-// excluded, in the system's interface order) as six upper-case hex pairs,
-// joined by "-" when `separators` is true; empty when there is none.
+// Six upper-case hex pairs, joined by "-" when `separators` is true:
+// 00-1A-2B-3C-4D-5E or 001A2B3C4D5E.
+AnsiString MacAddressText(const services::HardwareAddress& address, bool separators);
+
+// The MAC text of the adapter that identifies the machine (a physical up
+// interface first, see services::FirstAdapterAddress); empty when there is none.
 AnsiString GetMacAddress(bool separators);
 
 // The host name; empty when the system gives none.

@@ -9,13 +9,7 @@ AnsiString GetLocalIP() {
 
 AnsiString GetMacAddress(bool separators) {
   const auto address = services::FirstAdapterAddress(services::ListNetworkInterfaces());
-  AnsiString text;
-  if (!address) return text;
-  for (std::size_t i = 0; i < address->size(); ++i) {
-    if (separators && i > 0) text += "-";
-    text += ByteToHex((*address)[i]);
-  }
-  return text;
+  return address ? MacAddressText(*address, separators) : AnsiString();
 }
 
 AnsiString GetComputerNameStr() { return platform::Utf8ToAnsiString(services::HostName()); }

@@ -15,6 +15,15 @@ AnsiString GetMidStr(const AnsiString& source, const AnsiString& startMarker, co
 
 AnsiString ByteToHex(std::uint8_t value) { return IntToHex(value, 2); }
 
+AnsiString MacAddressText(const services::HardwareAddress& address, bool separators) {
+  AnsiString text;
+  for (std::size_t i = 0; i < address.size(); ++i) {
+    if (separators && i > 0) text += "-";
+    text += ByteToHex(address[i]);
+  }
+  return text;
+}
+
 AnsiString GetMD5Str(const AnsiString& text) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   AnsiString out;

@@ -26,13 +26,20 @@ struct NetworkInterface {
   unsigned index = 0;        // the system's interface index, its listing order
   bool loopback = false;
   std::vector<std::uint8_t> hardwareAddress;  // empty for interfaces without one
+  bool up = false;        // administratively up (IFF_UP), whatever the carrier
+  bool physical = false;  // backed by a device: sysfs "device" link, not under devices/virtual/
 };
 
-// The system's interfaces with their hardware addresses.
-std::vector<NetworkInterface> ListNetworkInterfaces();
+// The system's interfaces in index order, read from the sysfs tree at
+// `sysfsRoot` (class/net/<name>/ifindex, flags, address and device); when
+// that tree lists none, from getifaddrs, where no interface counts as physical.
+std::vector<NetworkInterface> ListNetworkInterfaces(const std::string& sysfsRoot = "/sys");
 
-// The first interface in the system's order that has a six-byte, non-zero
-// hardware address, loopback excluded.
+// The adapter whose address identifies the machine: a six-byte, non-zero
+// hardware address, loopback excluded, taken from the first physical up
+// interface, else the first physical one, else the first of any kind, in
+// the list's order. Bridges, taps and container interfaces come and go and some
+// get random addresses, so they count only on a machine without a device.
 std::optional<HardwareAddress> FirstAdapterAddress(const std::vector<NetworkInterface>& interfaces);
 
 }  // namespace services

@@ -47,6 +47,24 @@ TEST(Cipher, KnownVectors) {
   EXPECT_EQ(DecryptStr("00105"), "A");
 }
 
+TEST(Cipher, FixedSeedVectorsAreWhatTheServiceReads) {
+  // Worked by hand from the rules: seed 3C, "666": (0x3C + 0x36) mod 255 = 0x72,
+  // xor 'Q' = 0x23; (0x23 + 0x36) = 0x59 xor 'W' = 0x0E; (0x0E + 0x36) = 0x44 xor 'R' = 0x16.
+  EXPECT_EQ(EncryptStrWithSeed("666", 0x3C), "3C230E16");
+  // Eighteen characters: the last one uses the first key character again.
+  EXPECT_EQ(EncryptStrWithSeed("Brellis-Demo-Pass!", 0xFE), "FE10D56981A37D88CF21B71DBFDA60899173C5");
+  EXPECT_EQ(EncryptStrWithSeed(u8"用户"_ansi, 0x00), "0082119E12");
+  EXPECT_EQ(EncryptStrWithSeed("", 0x10A), "0A");
+  EXPECT_EQ(DecryptStr("3C230E16"), "666");
+  EXPECT_EQ(DecryptStr("FE10D56981A37D88CF21B71DBFDA60899173C5"), "Brellis-Demo-Pass!");
+  EXPECT_EQ(DecryptStr("0082119E12"), u8"用户"_ansi);
+  // EncryptStr is the same rule with the seed it drew.
+  for (int i = 0; i < 10; ++i) {
+    const AnsiString cipher = EncryptStr("Brellis-Demo-Pass!");
+    EXPECT_EQ(cipher, EncryptStrWithSeed("Brellis-Demo-Pass!", StrToInt("$" + cipher.substr(0, 2))));
+  }
+}
+
 TEST(Cipher, TheEighteenthCharacterUsesTheFirstKeyCharacterAgain) {
   // With every pair zero each plain byte is the key character itself.
   AnsiString zeros = "00";

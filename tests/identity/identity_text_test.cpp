@@ -39,7 +39,15 @@ TEST(GetMD5Str, MatchesTheRfc1321Vectors) {
             "D174AB98D277D9F5A5611C2C9F419D9F");
   EXPECT_EQ(GetMD5Str("12345678901234567890123456789012345678901234567890123456789012345678901234567890"),
             "57EDF4A22BE3C955AC49DA2E2107B67A");
-  EXPECT_EQ(GetMD5Str("00-1A-2B-3C-4D-5E").size(), 32u);
+}
+
+TEST(MacAddressText, BothFormsOfTheDescriptionAndTheirDigest) {
+  const services::HardwareAddress address{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
+  EXPECT_EQ(MacAddressText(address, true), "00-1A-2B-3C-4D-5E");
+  EXPECT_EQ(MacAddressText(address, false), "001A2B3C4D5E");
+  EXPECT_EQ(MacAddressText({0xFF, 0x0A, 0x00, 0xB0, 0x01, 0xC9}, true), "FF-0A-00-B0-01-C9");
+  // The digest every page address carries is that of the text with separators.
+  EXPECT_EQ(GetMD5Str(MacAddressText(address, true)), "3542869C3B6EC293A0013A9484664E4D");
 }
 
 }  // namespace

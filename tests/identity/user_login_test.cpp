@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <set>
+
+#include "app/Unit_Public.h"
 #include "app/Unit_Public_Data.h"
 #include "app/program_fixture.h"
 #include "identity/IdentityProbe.h"
 #include "identity/UserRecord.h"
+#include "services/db/procedure_name.h"
 #include "services/db_calls.h"
 #include "services/tds_fake_service.h"
 #include "services/tds_responder.h"
@@ -120,6 +124,20 @@ TEST_F(TdsLogin, AcceptedLoginOverTdsSendsTheEncipheredPasswordAndReadsTheRow) {
   ASSERT_TRUE(UserLogin(service_.accounts[0].phone, service_.accounts[0].password));
   EXPECT_EQ(CurUser.Password, service_.accounts[0].password);
   EXPECT_EQ(CurUser.UserCode, std::to_string(service_.accounts[0].userCode));
+}
+
+TEST_F(TdsLogin, ThePasswordSentDiffersBetweenAttemptsAndDeciphersAlike) {
+  Connect();
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(UserLogin(service_.accounts[0].phone, service_.accounts[0].password));
+  std::set<std::string> sent;
+  for (const tdstest::RpcCall& call : responder_.Calls()) {
+    if (services::db::ParseProcedureName(call.procedure).name != "P_Public_Log_UserLog") continue;
+    const std::string cipher = std::get<std::string>(call.Find("@vcPass")->value);
+    EXPECT_EQ(DecryptStr(cipher), service_.accounts[0].password);
+    sent.insert(cipher);
+  }
+  // Four random seeds all alike would be a one-in-sixteen-million chance.
+  EXPECT_GT(sent.size(), 1u);
 }
 
 }  // namespace

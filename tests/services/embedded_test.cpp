@@ -202,6 +202,10 @@ TEST_F(Embedded, AcceptedLoginAnswersTheAccountRowWithThePasswordEnciphered) {
   const auto log = LoginLog();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], (std::vector<std::string>{"13800000000", "192.0.2.10", "127.0.0.1", "00-1A-2B-3C-4D-5E", "主机", "0", ""}));
+
+  // A fixed cipher text of "666" (seed 3C), as the program may write it.
+  dbtest::CallLogin(proc_, "13800000000", "3C230E16");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
 }
 
 TEST_F(Embedded, RefusedLoginsCarryTheServiceMessageAndAreLogged) {
@@ -251,6 +255,32 @@ TEST_F(Embedded, LoginWithoutAnInstalledCipherFails) {
     EXPECT_NE(e.Message().find("password cipher"), AnsiString::npos);
   }
   EXPECT_TRUE(LoginLog().empty());  // the failed call left nothing behind
+}
+
+TEST_F(Embedded, EmptyIdentityIsStoredEmptyAndNullIsRefused) {
+  Open();
+  dbtest::CallLogin(proc_, "13800000000", EncryptStr("666"), "", "", "", "");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
+  EXPECT_EQ(LoginLog().at(0), (std::vector<std::string>{"13800000000", "", "", "", "", "0", ""}));
+
+  proc_.Close();
+  proc_.SetProcedureName("dbo.[P_Public_Log_UserLog]");
+  proc_.RefreshParameters();
+  proc_.ParamByName("@vcPone").SetText("13800000000");
+  proc_.ParamByName("@vcPass").SetText(EncryptStr("666"));
+  proc_.ParamByName("@vcLoginIP").SetText("");
+  proc_.ParamByName("@vcLoginWIP").Clear();
+  proc_.ParamByName("@vcAdptID").SetText("");
+  proc_.ParamByName("@vcComputer").SetText("");
+  proc_.ParamByName("@outErrNum").SetInteger(0);
+  proc_.ParamByName("@outErrMsg").SetText("0");
+  try {
+    proc_.Open();
+    FAIL() << "a NULL public address was logged";
+  } catch (const EDatabaseError& e) {
+    EXPECT_NE(e.Message().find("NOT NULL"), AnsiString::npos) << e.Message();
+  }
+  EXPECT_EQ(LoginLog().size(), 1u);
 }
 
 TEST_F(Embedded, TextArgumentsAreCutToTheDeclaredSize) {

@@ -1,5 +1,6 @@
 #include "services/tds_responder.h"
 
+#include "platform/base/sysutils.h"
 #include "services/loopback.h"
 
 #include <poll.h>
@@ -254,7 +255,10 @@ void TdsResponder::Answer(int fd, std::uint8_t type, const std::vector<std::uint
       return;
     }
     case kRpc: {
-      const RpcCall call = ParseRpcRequest(message);
+      const RpcCall sent = ParseRpcRequest(message);
+      std::string statusName;
+      const bool throughStatement = SameText(sent.procedure, "sp_executesql");
+      const RpcCall call = throughStatement ? CallFromStatement(sent, statusName) : sent;
       {
         std::lock_guard lock(mutex_);
         calls_.push_back(call);
@@ -264,7 +268,13 @@ void TdsResponder::Answer(int fd, std::uint8_t type, const std::vector<std::uint
         close = true;
         return;
       }
-      SendMessage(fd, kReply, RpcReplyBytes(handler_(call)));
+      RpcReply reply = handler_(call);
+      if (throughStatement) {
+        // The statement hands the procedure's status back as an output.
+        reply.outputs.insert(reply.outputs.begin(), {statusName, WireType::Int, std::int64_t{reply.returnStatus}});
+        reply.returnStatus = 0;
+      }
+      SendMessage(fd, kReply, RpcReplyBytes(reply));
       return;
     }
     default: throw WireError("unexpected message type " + std::to_string(type));

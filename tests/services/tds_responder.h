@@ -24,6 +24,10 @@ struct RpcParam {
 struct RpcCall {
   std::string procedure;
   std::vector<RpcParam> params;
+  // True when the client sent the call as a statement through sp_executesql;
+  // `procedure` and `params` are then those of the statement's EXEC.
+  bool throughStatement = false;
+  std::string statement, declarations;  // its @stmt and @params
   // The parameter named `name` (case-insensitive), or null.
   const RpcParam* Find(const std::string& name) const;
 };
@@ -59,6 +63,11 @@ struct LoginRecord {
 
 // Parses one RPC request message (TDS 7.2+ layout).
 RpcCall ParseRpcRequest(const std::vector<std::uint8_t>& message);
+// The procedure call an sp_executesql call makes, as the client writes it:
+// "SET @p = <literal>; ... EXEC @status = <procedure> @a = @a [OUTPUT], @b =
+// <literal> ...", with literals N'...' and 0x...; the return status travels
+// as the output `statusName`. Raises WireError for another statement.
+RpcCall CallFromStatement(const RpcCall& call, std::string& statusName);
 // Parses a LOGIN7 message.
 LoginRecord ParseLogin(const std::vector<std::uint8_t>& message);
 

@@ -66,6 +66,7 @@ TEST_F(Tds, DictionaryLookupRunsTheCatalogQueryThenTheCall) {
   EXPECT_EQ(std::get<std::string>(calls[0].Find("@procedure_name")->value), "P_Get_Bas_DictEx");
   EXPECT_EQ(std::get<std::string>(calls[0].Find("@procedure_owner")->value), "dbo");
   EXPECT_EQ(calls[1].procedure, "dbo.[P_Get_Bas_DictEx]");
+  EXPECT_FALSE(calls[1].throughStatement);
   ASSERT_EQ(calls[1].params.size(), 2u);
   EXPECT_EQ(calls[1].params[0].name, "@snFirsID");
   EXPECT_EQ(std::get<std::int64_t>(calls[1].params[0].value), 1021);
@@ -88,8 +89,10 @@ TEST_F(Tds, LoginSendsEightParametersAndReadsOutputsAndTheAccountRow) {
   EXPECT_EQ(proc_.FieldByName("vcRoleName").AsString(), u8"演示角色"_ansi);
   EXPECT_EQ(proc_.FieldByName("vcMerchID").AsString(), "M1001");
 
+  // The empty public address makes the call a statement (see the next test).
   const tdstest::RpcCall call = responder.Calls().back();
-  EXPECT_EQ(call.procedure, "dbo.[P_Public_Log_UserLog]");
+  EXPECT_TRUE(call.throughStatement);
+  EXPECT_EQ(call.procedure, "[dbo].[P_Public_Log_UserLog]");
   const char* order[] = {"@vcPone",  "@vcPass",     "@vcLoginIP", "@vcLoginWIP",
                          "@vcAdptID", "@vcComputer", "@outErrNum", "@outErrMsg"};
   ASSERT_EQ(call.params.size(), 8u);
@@ -97,13 +100,77 @@ TEST_F(Tds, LoginSendsEightParametersAndReadsOutputsAndTheAccountRow) {
     EXPECT_EQ(call.params[i].name, order[i]);
     EXPECT_EQ(call.params[i].output, i >= 6) << order[i];
   }
-  // Texts travel as NVARCHAR; db-lib cannot send an empty text, which arrives as NULL.
+  // Texts travel as NVARCHAR.
   EXPECT_EQ(call.Find("@vcPone")->wireType, 0xE7);
-  EXPECT_TRUE(std::holds_alternative<std::monostate>(call.Find("@vcLoginWIP")->value));
+  EXPECT_EQ(std::get<std::string>(call.Find("@vcLoginWIP")->value), "");
   EXPECT_EQ(std::get<std::int64_t>(call.Find("@outErrNum")->value), 0);
   EXPECT_EQ(std::get<std::string>(call.Find("@outErrMsg")->value), "0");
   EXPECT_EQ(std::get<std::string>(call.Find("@vcComputer")->value), "主机");
   EXPECT_EQ(DecryptStr(std::get<std::string>(call.Find("@vcPass")->value)), "666");
+}
+
+TEST_F(Tds, EmptyTextsArriveAsEmptyStringsAndOnlyNullAsNull) {
+  // The procedure's own status comes back through the statement too.
+  TdsResponder responder(TdsResponder::Behaviour::Answer, [this](const tdstest::RpcCall& call) {
+    tdstest::RpcReply reply = service_(call);
+    if (!SameText(call.procedure, "sp_sproc_columns")) reply.returnStatus = 5;
+    return reply;
+  });
+  Connect(responder);
+
+  // A machine without public address, adapter, LAN address or name still logs in.
+  dbtest::CallLogin(proc_, "13800000000", EncryptStr("666"), "", "", "", "");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
+  EXPECT_EQ(proc_.ParamByName("@RETURN_VALUE").AsInteger(), 5);
+  ASSERT_EQ(proc_.RecordCount(), 1);
+  tdstest::RpcCall call = responder.Calls().back();
+  EXPECT_TRUE(call.throughStatement);
+  ASSERT_EQ(call.params.size(), 8u);
+  for (const char* name : {"@vcLoginIP", "@vcLoginWIP", "@vcAdptID", "@vcComputer"}) {
+    ASSERT_TRUE(std::holds_alternative<std::string>(call.Find(name)->value)) << name << " arrived as NULL";
+    EXPECT_EQ(std::get<std::string>(call.Find(name)->value), "") << name;
+  }
+  EXPECT_EQ(std::get<std::string>(call.Find("@vcPone")->value), "13800000000");
+  EXPECT_TRUE(call.Find("@outErrNum")->output);
+  EXPECT_EQ(call.statement,
+            "EXEC @Brellis_ReturnStatus = [dbo].[P_Public_Log_UserLog] @vcPone = @vcPone, @vcPass = @vcPass, "
+            "@vcLoginIP = N'', @vcLoginWIP = N'', @vcAdptID = N'', @vcComputer = N'', @outErrNum = @outErrNum OUTPUT, "
+            "@outErrMsg = @outErrMsg OUTPUT");
+  EXPECT_EQ(call.declarations,
+            "@Brellis_ReturnStatus int OUTPUT, @vcPone nvarchar(max), @vcPass nvarchar(max), @outErrNum int OUTPUT, "
+            "@outErrMsg nvarchar(max) OUTPUT");
+
+  // A value cleared to NULL stays NULL beside an empty one, an empty output
+  // value arrives empty, and a quote in a text arrives as it is.
+  proc_.Close();
+  proc_.SetProcedureName("dbo.[P_Public_Log_UserLog]");
+  proc_.RefreshParameters();
+  proc_.ParamByName("@vcPone").SetText("13800000000");
+  proc_.ParamByName("@vcPass").SetText(EncryptStr("666"));
+  proc_.ParamByName("@vcLoginIP").SetText("");
+  proc_.ParamByName("@vcLoginWIP").Clear();
+  proc_.ParamByName("@vcAdptID").SetText("00-1A-2B-3C-4D-5E");
+  proc_.ParamByName("@vcComputer").SetText(u8"O'Brien 的主机"_ansi);
+  proc_.ParamByName("@outErrNum").SetInteger(0);
+  proc_.ParamByName("@outErrMsg").SetText("");
+  proc_.Open();
+  call = responder.Calls().back();
+  EXPECT_TRUE(call.throughStatement);
+  EXPECT_EQ(std::get<std::string>(call.Find("@vcLoginIP")->value), "");
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(call.Find("@vcLoginWIP")->value));
+  EXPECT_EQ(std::get<std::string>(call.Find("@vcAdptID")->value), "00-1A-2B-3C-4D-5E");
+  EXPECT_EQ(std::get<std::string>(call.Find("@vcComputer")->value), "O'Brien 的主机");
+  EXPECT_EQ(std::get<std::string>(call.Find("@outErrMsg")->value), "");
+  EXPECT_EQ(call.statement.substr(0, 27), "SET @outErrMsg = N''; EXEC ");
+  EXPECT_EQ(proc_.ParamByName("@outErrNum").AsInteger(), 0);
+  EXPECT_EQ(proc_.ParamByName("@RETURN_VALUE").AsInteger(), 5);
+
+  // Without empty values the call goes to the procedure directly.
+  dbtest::CallLogin(proc_, "13800000000", EncryptStr("666"), "192.0.2.10", "198.51.100.7", "00-1A-2B-3C-4D-5E", "pc");
+  call = responder.Calls().back();
+  EXPECT_FALSE(call.throughStatement);
+  EXPECT_EQ(call.procedure, "dbo.[P_Public_Log_UserLog]");
+  EXPECT_EQ(proc_.ParamByName("@RETURN_VALUE").AsInteger(), 5);
 }
 
 TEST_F(Tds, RefusedLoginBringsTheServiceMessageBack) {

@@ -12,6 +12,7 @@
 #include "platform/base/strings.h"
 #include "platform/display/headless/headless.h"
 #include "services/sleeping_copy.h"
+#include "services/tds_fake_service.h"
 #include "support/golden.h"
 #include "toolkit/Application.h"
 #include "ui/Frm_Main.h"
@@ -123,6 +124,41 @@ TEST_F(MainWindowTest, ATileWhoseLookupFailsLeavesTheShownPage) {
   EXPECT_TRUE(PaneVisible());
   EXPECT_EQ(Navigations().size(), 1u);
   EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(MainWindowTest, ALookupAnsweringOneColumnShowsTheDefaultErrorBoxAndNoPage) {
+  StartAndShow();
+  // A service whose dictionary procedures answer the second ID alone.
+  tdstest::FakeService service;
+  tdstest::TdsResponder responder(tdstest::TdsResponder::Behaviour::Answer, [&service](const tdstest::RpcCall& call) {
+    tdstest::RpcReply reply = service(call);
+    if (!SameText(call.procedure, "sp_sproc_columns")) {
+      reply.columns.resize(1);
+      for (auto& row : reply.rows) row.resize(1);
+    }
+    return reply;
+  });
+  Fm_Data->ADOConMain->Close();
+  Fm_Data->ADOConMain->SetConnectionString("Provider=SQLOLEDB.1;Password=pw;Persist Security Info=True;User ID=sa;"
+                                           "Initial Catalog=BrellisService;Data Source=127.0.0.1," +
+                                           IntToStr(responder.Port()));
+  Fm_Data->ADOConMain->Open();
+
+  ClickCentreOf("Image2");
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].caption, "Brellis");
+  EXPECT_EQ(boxes_[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+  EXPECT_EQ(boxes_[0].text, "List index out of bounds (1).");
+  EXPECT_FALSE(PaneVisible());
+  EXPECT_TRUE(Navigations().empty());
+
+  // The support lookup reads the column only when there is a row, then fails alike.
+  ClickCentreOf("Image11");
+  ASSERT_EQ(boxes_.size(), 2u);
+  EXPECT_EQ(boxes_[1].text, "List index out of bounds (1).");
+  EXPECT_TRUE(opened_.empty());
+  // The program carries on.
+  EXPECT_TRUE(IsWindowVisible(Fm_Main->Handle()));
 }
 
 TEST_F(MainWindowTest, SupportHotSpotOpensTheChatInTheUsersBrowser) {

@@ -67,7 +67,9 @@ bool DecipherSentPassword(const PasswordCipher& cipher, const Value& sent, AnsiS
 
 // dbo.[P_Public_Log_UserLog]: checks the account and the deciphered password,
 // records the attempt with the identity the client reported, and answers the
-// account row (password enciphered) or, refused, no row with the reason.
+// account row (password enciphered) or, refused, no row with the reason. The
+// log's columns are NOT NULL as on the production service: an empty identity
+// value is stored empty, a NULL one fails the call.
 void PublicLogUserLog(ProcedureCall& call) {
   const PasswordCipher& cipher = EmbeddedPasswordCipher();
   if (!cipher.encipher || !cipher.decipher) {
@@ -94,8 +96,8 @@ void PublicLogUserLog(ProcedureCall& call) {
 
   SqliteStatement log(call.db,
                       "INSERT INTO Log_UserLogin (vcPhone, vcLoginIP, vcLoginWIP, vcAdptID, vcComputer, nErrNum, "
-                      "vcErrMsg) VALUES (ifnull(:vcPone, ''), ifnull(:vcLoginIP, ''), ifnull(:vcLoginWIP, ''), "
-                      "ifnull(:vcAdptID, ''), ifnull(:vcComputer, ''), :nErrNum, :vcErrMsg)");
+                      "vcErrMsg) VALUES (:vcPone, :vcLoginIP, :vcLoginWIP, :vcAdptID, :vcComputer, :nErrNum, "
+                      ":vcErrMsg)");
   for (const char* name : {"vcPone", "vcLoginIP", "vcLoginWIP", "vcAdptID", "vcComputer"}) {
     log.Bind((AnsiString(":") + name).c_str(), call.Argument(AnsiString("@") + name));
   }

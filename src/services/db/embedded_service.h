@@ -14,8 +14,6 @@ namespace services::db {
 // layer installs it before the first login, tests install the program's own
 // functions. Until a rule is installed the login procedure fails with an
 // error saying so. `decipher` raises for text that is not valid cipher text.
-// FIXME: the data module (Frm_Data) is to install EncryptStr and DecryptStr
-// here when it is created; until it exists only tests install them.
 struct PasswordCipher {
   std::function<AnsiString(const AnsiString&)> encipher;
   std::function<AnsiString(const AnsiString&)> decipher;

@@ -2,13 +2,15 @@
 // come from the server's catalog procedure sp_sproc_columns; procedures run
 // as remote procedure calls (dbrpcinit, dbrpcparam, dbrpcsend, dbsqlok,
 // dbresults, dbnextrow) and hand back output parameters (dbnumrets,
-// dbretdata) and their return status (dbretstatus).
+// dbretdata) and their return status (dbretstatus). A call that passes an
+// empty value runs through sp_executesql instead (see tds_statement.h).
 #include <optional>
 
 #include "platform/base/sysutils.h"
 #include "services/db/procedure_name.h"
 #include "services/db/session.h"
 #include "services/db/tds_messages.h"
+#include "services/db/tds_statement.h"
 #include "services/db/tds_values.h"
 #include "services/db/tds_dblib.h"
 
@@ -58,7 +60,9 @@ class TdsSession final : public Session {
         arguments.push_back(RpcArgumentFor(dbproc_, parameter));
       }
     }
-    RpcOutcome outcome = Call(platform::AnsiToUtf8String(procedureName), arguments, commandTimeout);
+    RpcOutcome outcome = NeedsStatement(arguments)
+                             ? CallThroughStatement(ParseProcedureName(procedureName), arguments, commandTimeout)
+                             : Call(platform::AnsiToUtf8String(procedureName), arguments, commandTimeout);
     for (Parameter& parameter : parameters) {
       if (parameter.Direction() == ParameterDirection::ReturnValue) {
         if (outcome.returnStatus) parameter.SetValue(Value::Integer(*outcome.returnStatus));
@@ -87,6 +91,21 @@ class TdsSession final : public Session {
     return RpcArgumentFor(dbproc_, parameter);
   }
 
+  RpcOutcome CallThroughStatement(const ProcedureName& procedure, const std::vector<RpcArgument>& arguments,
+                                  int commandTimeout) {
+    std::vector<RpcArgument> statement = StatementArguments(procedure, arguments);
+    RpcOutcome outcome = Call("sp_executesql", statement, commandTimeout);
+    // The procedure's status is the statement's output, not sp_executesql's own.
+    outcome.returnStatus.reset();
+    for (auto item = outcome.outputs.begin(); item != outcome.outputs.end(); ++item) {
+      if (!SameText(item->first, kStatementReturnStatus)) continue;
+      if (!item->second.IsNull()) outcome.returnStatus = static_cast<int>(item->second.AsInteger());
+      outcome.outputs.erase(item);
+      break;
+    }
+    return outcome;
+  }
+
   RpcOutcome Call(const std::string& name, std::vector<RpcArgument>& arguments, int commandTimeout) {
     if (dbdead(dbproc_)) throw EDatabaseError("The connection to the server is lost");
     TdsMessageScope scope(TdsMessageScope::Phase::Command);
@@ -106,8 +125,8 @@ class TdsSession final : public Session {
     if (dbrpcinit(dbproc_, name.c_str(), 0) == FAIL) scope.Raise("The procedure call could not be started");
     for (RpcArgument& argument : arguments) {
       const BYTE status = argument.output ? DBRPCRETURN : 0;
-      // db-lib sends an argument of no bytes as NULL: an empty text reaches
-      // the server as NULL, which the service's procedures read as empty.
+      // db-lib sends an argument of no bytes as NULL; a call with empty
+      // values comes here as a statement that writes them as literals.
       BYTE* data = argument.isNull || argument.data.empty() ? nullptr : argument.data.data();
       const DBINT length = argument.isNull ? 0 : static_cast<DBINT>(argument.data.size());
       if (dbrpcparam(dbproc_, argument.name.c_str(), status, argument.tdsType, argument.maxLength,
