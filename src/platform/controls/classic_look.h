@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
 
 namespace platform {
@@ -49,6 +50,15 @@ class ControlPainter {
   // The single-line edit's text, selection and caret position (answered in
   // pixels from the client's left edge, for the caret).
   virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look);
+
+  // Track bars, progress bars and up-down controls. The track bar's parts
+  // are separate points because custom draw may skip each of them.
+  virtual void ProgressBar(HDC dc, const RECT& client, const ProgressLook& look);
+  virtual void UpDownArrows(HDC dc, const RECT& client, const UpDownLook& look);
+  virtual void TrackBarChannel(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
 };
 
 ControlPainter& CurrentPainter();

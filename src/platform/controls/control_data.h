@@ -51,5 +51,6 @@ void RegisterControlClass(LPCWSTR name, PlainWindowProcedure proc, UINT style, L
 void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
+void RegisterProgressClass();
 
 }  // namespace platform

@@ -27,6 +27,7 @@ void RegisterStandardControls() {
   RegisterButtonClass();
   RegisterStaticClass();
   RegisterEditClass();
+  RegisterProgressClass();
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/user/user.h"
+#include "platform/controls/bars.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
