@@ -52,5 +52,6 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterProgressClass();
+void RegisterUpDownClass();
 
 }  // namespace platform

@@ -28,6 +28,7 @@ void RegisterStandardControls() {
   RegisterStaticClass();
   RegisterEditClass();
   RegisterProgressClass();
+  RegisterUpDownClass();
 }
 
 }  // namespace platform
