@@ -21,6 +21,8 @@ class ThumbCanvas {
     mirrored_ = look.ticsBefore && !look.ticsAfter;
   }
   int Width() const { return width_; }
+  // The thumb points up or left: its flat end is at the bottom or right.
+  bool Mirrored() const { return mirrored_; }
   int Length() const { return length_; }
   void Pixel(int u, int v, COLORREF colour) const {
     if (u < 0 || v < 0 || u >= width_ || v >= length_) return;
@@ -150,8 +152,14 @@ void ControlPainter::TrackBarThumb(HDC dc, const TrackBarLook& look) {
     if (v > 0) c.Pixel(1, v, light);
     if (v > 0) c.Pixel(w - 2, v, shadow);
   }
-  for (int u = 0; u < w - 1; ++u) c.Pixel(u, 0, hilight);
-  for (int u = 1; u < w - 2; ++u) c.Pixel(u, 1, light);
+  // The flat end is lit when it faces up or left.
+  if (c.Mirrored()) {
+    for (int u = 0; u < w; ++u) c.Pixel(u, 0, dark);
+    for (int u = 1; u < w - 1; ++u) c.Pixel(u, 1, shadow);
+  } else {
+    for (int u = 0; u < w - 1; ++u) c.Pixel(u, 0, hilight);
+    for (int u = 1; u < w - 2; ++u) c.Pixel(u, 1, light);
+  }
   if (point == 0) {
     for (int u = 0; u < w; ++u) c.Pixel(u, l - 1, dark);
     for (int u = 1; u < w - 1; ++u) c.Pixel(u, l - 2, shadow);

@@ -53,5 +53,6 @@ void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterProgressClass();
 void RegisterUpDownClass();
+void RegisterTrackBarClass();
 
 }  // namespace platform

@@ -29,6 +29,7 @@ void RegisterStandardControls() {
   RegisterEditClass();
   RegisterProgressClass();
   RegisterUpDownClass();
+  RegisterTrackBarClass();
 }
 
 }  // namespace platform
