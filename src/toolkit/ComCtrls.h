@@ -51,6 +51,9 @@ class TTrackBar : public TWinControl {
   void SetThumbLength(int value);
   bool SliderVisible() const { return sliderVisible_; }
   void SetSliderVisible(bool value);
+  // A transparent bar leaves its background to what lies under it.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
   // A tick at `value` (with the manual tick style).
   void SetTick(int value);
 
@@ -80,6 +83,7 @@ class TTrackBar : public TWinControl {
   int selEnd_ = 0;
   int thumbLength_ = 20;
   bool sliderVisible_ = true;
+  bool transparent_ = false;
 };
 
 class TProgressBar : public TWinControl {

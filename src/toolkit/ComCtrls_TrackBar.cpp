@@ -39,6 +39,7 @@ T_CLASS_INFO(TTrackBar, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Integer<TTrackBar>("SelEnd", &TTrackBar::SelEnd, &TTrackBar::SetSelEnd));
   c.AddProperty(Integer<TTrackBar>("ThumbLength", &TTrackBar::ThumbLength, &TTrackBar::SetThumbLength));
   c.AddProperty(Boolean<TTrackBar>("SliderVisible", &TTrackBar::SliderVisible, &TTrackBar::SetSliderVisible));
+  c.AddProperty(Boolean<TTrackBar>("Transparent", &TTrackBar::Transparent, &TTrackBar::SetTransparent));
   c.AddProperty(Method<TTrackBar>("OnChange", &TTrackBar::OnChange));
 })
 
@@ -159,6 +160,11 @@ void TTrackBar::SetSliderVisible(bool value) {
   if (HandleAllocated()) RecreateWnd();
 }
 
+void TTrackBar::SetTransparent(bool value) {
+  transparent_ = value;
+  Invalidate();
+}
+
 void TTrackBar::Changed() {
   if (OnChange && !Loading()) OnChange(this);
 }
@@ -171,6 +177,11 @@ void TTrackBar::WndProc(TMessage& message) {
       position_ = position;
       Changed();
     }
+    return;
+  }
+  // The window fills its background with the brush it is given.
+  if (message.Msg == CN_CTLCOLORSTATIC && transparent_) {
+    message.Result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     return;
   }
   TWinControl::WndProc(message);

@@ -169,7 +169,9 @@ void TUpDown::Click(TUDBtnType button) {
 }
 
 void TUpDown::WndProc(TMessage& message) {
-  if (message.Msg == CN_NOTIFY && message.LParam != 0 &&
+  // The skin engine's own query shares CN_NOTIFY's number with a small
+  // lParam that is no header.
+  if (message.Msg == CN_NOTIFY && !IS_INTRESOURCE(reinterpret_cast<const void*>(message.LParam)) &&
       reinterpret_cast<const NMHDR*>(message.LParam)->code == UDN_DELTAPOS) {
     message.Result = CanChange() ? 0 : 1;
     return;

@@ -151,6 +151,8 @@ TEST_F(ComCtrlsTest, ReflectedNotificationsFireTheEvents) {
   EXPECT_EQ(spin->Position(), 1233);
   EXPECT_EQ(clicks, (std::vector<TUDBtnType>{TUDBtnType::btNext, TUDBtnType::btPrev, TUDBtnType::btPrev}));
   EXPECT_EQ(edit->GetText(), "1233");
+  // The skin engine's query with the same number is no notification header.
+  EXPECT_EQ(spin->Perform(CN_NOTIFY, 0, 0x41A2), 0);
 }
 
 TEST_F(ComCtrlsTest, TrackBarCustomDrawReachesTheControlAsCnNotify) {
@@ -179,6 +181,33 @@ TEST_F(ComCtrlsTest, TrackBarCustomDrawReachesTheControlAsCnNotify) {
   ASSERT_GE(stages.size(), 6u);
   EXPECT_EQ(stages.front(), (std::pair<DWORD, DWORD_PTR>{CDDS_PREPAINT, 0}));
   EXPECT_EQ(Stages(stages.begin() + 3, stages.begin() + 6), items);
+}
+
+// The colour of a client pixel of `control` printed over a magenta bitmap.
+COLORREF PrintedOverMagenta(TWinControl* control, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 250, 60);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+  RECT all{0, 0, 250, 60};
+  FillRect(dc, &all, magenta);
+  SendMessageA(control->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const COLORREF colour = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(magenta);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+TEST_F(ComCtrlsTest, TransparentTrackBarLeavesItsBackground) {
+  TForm* form = ReadForm();
+  auto* track = As<TTrackBar>(form->FindComponent("Track"));
+  EXPECT_EQ(PrintedOverMagenta(track, 1, 1), ColorToRGB(track->Color()));
+  SetPropValue(track, "Transparent", "True");
+  EXPECT_EQ(PrintedOverMagenta(track, 1, 1), RGB(255, 0, 255));
 }
 
 }  // namespace
