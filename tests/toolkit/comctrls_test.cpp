@@ -115,7 +115,7 @@ TEST_F(ComCtrlsTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
             UDS_NOTHOUSANDS | UDS_WRAP | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_ALIGNRIGHT);
   // The arrows moved beside the edit, which was narrowed to make room.
   EXPECT_EQ(edit->Width(), 100 - 16 + 2);
-  EXPECT_EQ(spin->Left(), edit->Left() + edit->Width());
+  EXPECT_EQ(spin->Left() + spin->Width(), 150);
   // Typed text is the position.
   edit->SetText("777");
   EXPECT_EQ(GetOrdProp(spin, "Position"), 777);

@@ -21,10 +21,16 @@ struct ProgressLook {
 // The two arrow halves of an up-down control.
 enum class UpDownPart { None, Increment, Decrement };
 
+// Beside an edit buddy the arrows carry on the buddy's sunken border on
+// the side away from it.
+enum class UpDownBuddyBorder { None, Left, Right };
+
 struct UpDownLook {
   bool horizontal = false;  // increment on the right instead of on top
   UpDownPart pressed = UpDownPart::None;
   bool enabled = true;
+  UpDownBuddyBorder buddyBorder = UpDownBuddyBorder::None;
+  RECT arrows{};  // the part of the client area the two arrows share
 };
 
 // A tick of a track bar: where along the axis it stands (client

@@ -73,12 +73,17 @@ void ControlPainter::ProgressBar(HDC dc, const RECT& client, const ProgressLook&
 }
 
 void ControlPainter::UpDownArrows(HDC dc, const RECT& client, const UpDownLook& look) {
-  RECT increment = client;
-  RECT decrement = client;
+  if (look.buddyBorder != UpDownBuddyBorder::None) {
+    RECT edge = client;
+    DrawEdge(dc, &edge, EDGE_SUNKEN, BF_TOP | BF_BOTTOM | (look.buddyBorder == UpDownBuddyBorder::Left ? BF_LEFT : BF_RIGHT));
+  }
+  const RECT& area = look.arrows;
+  RECT increment = area;
+  RECT decrement = area;
   if (look.horizontal) {
-    decrement.right = increment.left = (client.left + client.right) / 2;
+    decrement.right = increment.left = (area.left + area.right) / 2;
   } else {
-    increment.bottom = decrement.top = (client.top + client.bottom) / 2;
+    increment.bottom = decrement.top = (area.top + area.bottom) / 2;
   }
   const UINT inactive = look.enabled ? 0 : DFCS_INACTIVE;
   DrawFrameControl(dc, &increment, DFC_SCROLL,

@@ -169,14 +169,33 @@ int CurrentIncrement(const UpDownData& data) {
   return increment;
 }
 
-UpDownPart PartAt(HWND hwnd, POINT p) {
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  if (!PtInRect(&client, p)) return UpDownPart::None;
-  if (Style(hwnd) & UDS_HORZ) {
-    return p.x >= (client.left + client.right) / 2 ? UpDownPart::Increment : UpDownPart::Decrement;
+// Aligned beside an edit buddy, the arrows carry on its border.
+UpDownBuddyBorder BuddyBorder(HWND hwnd, const UpDownData& data) {
+  const DWORD style = Style(hwnd);
+  if (!(style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT)) || data.buddy == nullptr || !IsEdit(data.buddy)) {
+    return UpDownBuddyBorder::None;
   }
-  return p.y < (client.top + client.bottom) / 2 ? UpDownPart::Increment : UpDownPart::Decrement;
+  return (style & UDS_ALIGNLEFT) ? UpDownBuddyBorder::Left : UpDownBuddyBorder::Right;
+}
+
+RECT ArrowArea(HWND hwnd, const UpDownData& data) {
+  RECT area{};
+  GetClientRect(hwnd, &area);
+  const UpDownBuddyBorder border = BuddyBorder(hwnd, data);
+  if (border == UpDownBuddyBorder::None) return area;
+  if (border == UpDownBuddyBorder::Left) area.left += kBuddyBorder;
+  if (border == UpDownBuddyBorder::Right) area.right -= kBuddyBorder;
+  InflateRect(&area, 0, -kBuddyBorder);
+  return area;
+}
+
+UpDownPart PartAt(HWND hwnd, const UpDownData& data, POINT p) {
+  const RECT area = ArrowArea(hwnd, data);
+  if (!PtInRect(&area, p)) return UpDownPart::None;
+  if (Style(hwnd) & UDS_HORZ) {
+    return p.x >= (area.left + area.right) / 2 ? UpDownPart::Increment : UpDownPart::Decrement;
+  }
+  return p.y < (area.top + area.bottom) / 2 ? UpDownPart::Increment : UpDownPart::Decrement;
 }
 
 void EndPress(HWND hwnd, UpDownData& data) {
@@ -225,7 +244,8 @@ void ReleaseBuddyKeys(HWND hwnd, HWND buddy) {
 }
 
 // Puts the arrows beside the buddy (UDS_ALIGNLEFT / UDS_ALIGNRIGHT), over
-// its border, and narrows the buddy by as much.
+// its border, and narrows the buddy so that both together take the place
+// the buddy had.
 void AlignWithBuddy(HWND hwnd, HWND buddy) {
   const DWORD style = Style(hwnd);
   if (!(style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT))) return;
@@ -241,7 +261,7 @@ void AlignWithBuddy(HWND hwnd, HWND buddy) {
     r.left += width - kBuddyBorder;
   } else {
     r.right -= width - kBuddyBorder;
-    x = r.right;
+    x = r.right - kBuddyBorder;
   }
   SetWindowPos(buddy, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE | SWP_NOZORDER);
   POINT at{x, r.top};
@@ -257,6 +277,7 @@ LRESULT SetBuddy(HWND hwnd, UpDownData& data, HWND buddy) {
     if (Style(hwnd) & UDS_ARROWKEYS) TakeBuddyKeys(hwnd, data.buddy);
     AlignWithBuddy(hwnd, data.buddy);
   }
+  Redraw(hwnd);
   return reinterpret_cast<LRESULT>(previous);
 }
 
@@ -285,6 +306,8 @@ void Paint(HWND hwnd, HDC dc, const UpDownData& data) {
   look.horizontal = (Style(hwnd) & UDS_HORZ) != 0;
   look.pressed = data.overPressed || data.keyPressed ? data.pressed : UpDownPart::None;
   look.enabled = IsWindowEnabled(hwnd) != FALSE;
+  look.buddyBorder = BuddyBorder(hwnd, data);
+  look.arrows = ArrowArea(hwnd, data);
   CurrentPainter().UpDownArrows(dc, client, look);
 }
 
@@ -329,7 +352,7 @@ LRESULT UpDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const UpDownPart part = PartAt(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      const UpDownPart part = PartAt(hwnd, *data, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       if (part == UpDownPart::None || !IsWindowEnabled(hwnd) || data->pressed != UpDownPart::None) return 0;
       if (data->buddy != nullptr && IsWindow(data->buddy)) SetFocus(data->buddy);
       if ((data = ControlData<UpDownData>(hwnd)) == nullptr) return 0;
@@ -342,7 +365,7 @@ LRESULT UpDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
       if (GetCapture() == hwnd && data->pressed != UpDownPart::None && !data->keyPressed) {
-        const bool over = PartAt(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) == data->pressed;
+        const bool over = PartAt(hwnd, *data, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) == data->pressed;
         if (over != data->overPressed) {
           data->overPressed = over;
           Redraw(hwnd);

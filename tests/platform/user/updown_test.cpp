@@ -101,14 +101,18 @@ TEST_F(UpDownTest, RangeAndPositionMessages) {
 
 TEST_F(UpDownTest, BuddyShowsThePositionAsIntegerText) {
   HWND edit = Edit(RECT{10, 10, 110, 32});
+  RECT before{};
+  GetWindowRect(edit, &before);
   HWND updown = UpDown(UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS);
   EXPECT_EQ(SendMessageW(updown, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(edit));
-  // The arrows stand over the buddy's right border; the buddy is narrowed.
+  // The arrows stand over the buddy's right border; together they take the
+  // buddy's place.
   RECT e{}, u{};
   GetWindowRect(edit, &e);
   GetWindowRect(updown, &u);
   EXPECT_EQ(e.right - e.left, 100 - 16 + 2);
-  EXPECT_EQ(u.left, e.right);
+  EXPECT_EQ(u.left, e.right - 2);
+  EXPECT_EQ(u.right, before.right);
   EXPECT_EQ(u.top, e.top);
   EXPECT_EQ(u.bottom - u.top, 22);
 
