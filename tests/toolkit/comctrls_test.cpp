@@ -3,6 +3,7 @@
 // notifications firing their events, and a track bar's custom draw reaching
 // the control itself.
 #include "platform/controls/controls.h"
+#include "support/handle_leaks.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Reader.h"
 #include "toolkit/StdCtrls.h"
@@ -208,6 +209,27 @@ TEST_F(ComCtrlsTest, TransparentTrackBarLeavesItsBackground) {
   EXPECT_EQ(PrintedOverMagenta(track, 1, 1), ColorToRGB(track->Color()));
   SetPropValue(track, "Transparent", "True");
   EXPECT_EQ(PrintedOverMagenta(track, 1, 1), RGB(255, 0, 255));
+}
+
+TEST_F(ComCtrlsTest, TwoHundredFormsWithTheControlsLeaveNothingBehind) {
+  auto round = [] {
+    TForm* form = ReadForm();
+    auto* track = As<TTrackBar>(form->FindComponent("Track"));
+    SetPropValue(track, "Orientation", "trVertical");  // a new window
+    SendMessageA(track->Handle(), WM_KEYDOWN, VK_NEXT, 0);
+    As<TProgressBar>(form->FindComponent("Progress"))->StepIt();
+    SendMessageA(As<TEdit>(form->FindComponent("Edit"))->Handle(), WM_KEYDOWN, VK_UP, 0);
+    Application->ProcessMessages();
+    form->Free();
+    Application->ProcessMessages();
+  };
+  round();  // classes and atoms are made once
+  const auto before = platform::HandleTable::Instance().LiveCounts();
+  const std::size_t thunks = platform::LiveThunkCount();
+  for (int i = 0; i < 200; ++i) round();
+  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
+  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  EXPECT_EQ(platform::LiveTimerCount(), 0u);
 }
 
 }  // namespace

@@ -144,8 +144,9 @@ void ControlPainter::TrackBarThumb(HDC dc, const TrackBarLook& look) {
   const COLORREF light = GetSysColor(COLOR_3DLIGHT);
   const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
   const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
-  // A held thumb is dithered with the highlight colour.
-  auto fill = [&](int u, int v) { c.Pixel(u, v, look.thumbPressed && (u + v) % 2 == 0 ? hilight : face); };
+  // A held or disabled thumb is dithered with the highlight colour.
+  const bool dithered = look.thumbPressed || !look.enabled;
+  auto fill = [&](int u, int v) { c.Pixel(u, v, dithered && (u + v) % 2 == 0 ? hilight : face); };
   for (int v = 0; v < l; ++v) {
     const int k = v - body + 1;  // 1 .. point on the rows of the point
     const int first = v < body ? 0 : k;
