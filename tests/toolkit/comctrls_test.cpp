@@ -112,6 +112,8 @@ TEST_F(ComCtrlsTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
   EXPECT_EQ(GetObjectProp(spin, "Associate"), edit);
   EXPECT_EQ(SendMessageA(spin->Handle(), UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(edit->Handle()));
   EXPECT_EQ(edit->GetText(), "1234");
+  // The edit takes the arrow keys through the up-down and stays ANSI.
+  EXPECT_FALSE(IsWindowUnicode(edit->Handle()));
   EXPECT_EQ(StyleOf(spin) & (UDS_NOTHOUSANDS | UDS_WRAP | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_ALIGNRIGHT),
             UDS_NOTHOUSANDS | UDS_WRAP | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_ALIGNRIGHT);
   // The arrows moved beside the edit, which was narrowed to make room.

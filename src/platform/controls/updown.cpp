@@ -207,7 +207,10 @@ void EndPress(HWND hwnd, UpDownData& data) {
   Redraw(hwnd);
 }
 
-// The buddy's own procedure while the up-down takes its arrow keys.
+// The buddy's own procedure while the up-down takes its arrow keys. It is
+// installed in the buddy's own character set (`Wide`), so that the buddy
+// stays the ANSI or wide window it was.
+template <bool Wide>
 LRESULT BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
   auto previous = reinterpret_cast<WNDPROC>(GetPropW(buddy, kBuddyPreviousProc));
   auto owner = reinterpret_cast<HWND>(GetPropW(buddy, kBuddyOwner));
@@ -218,16 +221,32 @@ LRESULT BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
     RemovePropW(buddy, kBuddyPreviousProc);
     RemovePropW(buddy, kBuddyOwner);
-    if (previous != nullptr) SetWindowLongPtrW(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    if (previous != nullptr) {
+      Wide ? SetWindowLongPtrW(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous))
+           : SetWindowLongPtrA(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    }
   }
-  if (previous == nullptr) return DefWindowProcW(buddy, message, wParam, lParam);
-  return CallWindowProcW(previous, buddy, message, wParam, lParam);
+  if (previous == nullptr) {
+    return Wide ? DefWindowProcW(buddy, message, wParam, lParam) : DefWindowProcA(buddy, message, wParam, lParam);
+  }
+  return Wide ? CallWindowProcW(previous, buddy, message, wParam, lParam)
+              : CallWindowProcA(previous, buddy, message, wParam, lParam);
+}
+
+WNDPROC BuddyProcFor(bool wide) { return WndProcFromFunction(wide ? BuddyProc<true> : BuddyProc<false>); }
+
+LONG_PTR BuddyProcedure(HWND buddy, bool wide) {
+  return wide ? GetWindowLongPtrW(buddy, GWLP_WNDPROC) : GetWindowLongPtrA(buddy, GWLP_WNDPROC);
+}
+
+LONG_PTR SetBuddyProcedure(HWND buddy, bool wide, LONG_PTR proc) {
+  return wide ? SetWindowLongPtrW(buddy, GWLP_WNDPROC, proc) : SetWindowLongPtrA(buddy, GWLP_WNDPROC, proc);
 }
 
 void TakeBuddyKeys(HWND hwnd, HWND buddy) {
-  WNDPROC ours = WndProcFromFunction(BuddyProc);
   if (GetPropW(buddy, kBuddyPreviousProc) == nullptr) {
-    const LONG_PTR previous = SetWindowLongPtrW(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ours));
+    const bool wide = IsWindowUnicode(buddy) != FALSE;
+    const LONG_PTR previous = SetBuddyProcedure(buddy, wide, reinterpret_cast<LONG_PTR>(BuddyProcFor(wide)));
     SetPropW(buddy, kBuddyPreviousProc, reinterpret_cast<HANDLE>(previous));
   }
   SetPropW(buddy, kBuddyOwner, reinterpret_cast<HANDLE>(hwnd));
@@ -238,8 +257,9 @@ void TakeBuddyKeys(HWND hwnd, HWND buddy) {
 void ReleaseBuddyKeys(HWND hwnd, HWND buddy) {
   if (!IsWindow(buddy) || reinterpret_cast<HWND>(GetPropW(buddy, kBuddyOwner)) != hwnd) return;
   RemovePropW(buddy, kBuddyOwner);
-  if (GetWindowLongPtrW(buddy, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(WndProcFromFunction(BuddyProc))) {
-    SetWindowLongPtrW(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropW(buddy, kBuddyPreviousProc)));
+  const bool wide = IsWindowUnicode(buddy) != FALSE;
+  if (BuddyProcedure(buddy, wide) == reinterpret_cast<LONG_PTR>(BuddyProcFor(wide))) {
+    SetBuddyProcedure(buddy, wide, reinterpret_cast<LONG_PTR>(RemovePropW(buddy, kBuddyPreviousProc)));
   }
 }
 

@@ -136,7 +136,9 @@ TEST_F(UpDownTest, BuddyShowsThePositionAsIntegerText) {
   SendMessageW(updown, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error));
   EXPECT_TRUE(error);
   // Without the up-down the buddy has its own procedure back.
+  const LONG_PTR subclassed = GetWindowLongPtrW(edit, GWLP_WNDPROC);
   DestroyWindow(updown);
+  EXPECT_NE(GetWindowLongPtrW(edit, GWLP_WNDPROC), subclassed);
   EXPECT_EQ(GetPropW(edit, u"UpDownBuddyOwner"), nullptr);
   SendMessageW(edit, WM_KEYDOWN, VK_UP, 0);
   EXPECT_EQ(Text(edit), u"abc");
