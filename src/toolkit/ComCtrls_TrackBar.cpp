@@ -31,8 +31,8 @@ T_CLASS_INFO(TTrackBar, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Integer<TTrackBar>("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency));
   c.AddProperty(Integer<TTrackBar>("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize));
   c.AddProperty(Integer<TTrackBar>("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize));
-  c.AddProperty(
-      Enumeration<TTrackBar, TTickStyle>("TickStyle", TickStyleType(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle));
+  c.AddProperty(Enumeration<TTrackBar, TTickStyle>("TickStyle", TickStyleType(), &TTrackBar::TickStyle,
+                                                   &TTrackBar::SetTickStyle));
   c.AddProperty(
       Enumeration<TTrackBar, TTickMark>("TickMarks", TickMarkType(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks));
   c.AddProperty(Integer<TTrackBar>("SelStart", &TTrackBar::SelStart, &TTrackBar::SetSelStart));

@@ -2,9 +2,10 @@
 // properties by name, their windows set up from them, the reflected
 // notifications firing their events, and a track bar's custom draw reaching
 // the control itself.
+#include "toolkit/ComCtrls.h"
+
 #include "platform/controls/controls.h"
 #include "support/handle_leaks.h"
-#include "toolkit/ComCtrls.h"
 #include "toolkit/Reader.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/toolkit_fixture.h"
@@ -169,7 +170,7 @@ TEST_F(ComCtrlsTest, TrackBarCustomDrawReachesTheControlAsCnNotify) {
     if (m.Msg == CN_NOTIFY && m.LParam != 0 && reinterpret_cast<NMHDR*>(m.LParam)->code == NM_CUSTOMDRAW) {
       const auto& draw = *reinterpret_cast<NMCUSTOMDRAW*>(m.LParam);
       stages.emplace_back(draw.dwDrawStage, draw.dwItemSpec);
-      m.Result = draw.dwDrawStage == CDDS_PREPAINT                                        ? CDRF_NOTIFYITEMDRAW
+      m.Result = draw.dwDrawStage == CDDS_PREPAINT                                       ? CDRF_NOTIFYITEMDRAW
                  : draw.dwDrawStage == CDDS_ITEMPREPAINT && draw.dwItemSpec != TBCD_TICS ? CDRF_SKIPDEFAULT
                                                                                          : CDRF_DODEFAULT;
       return;

@@ -12,10 +12,10 @@ struct ProgressLook {
   int low = 0;
   int high = 100;
   int position = 0;
-  bool vertical = false;                // fills bottom to top
-  bool smooth = false;                  // one bar instead of blocks
-  COLORREF bar = CLR_DEFAULT;           // CLR_DEFAULT: the highlight colour
-  COLORREF background = CLR_DEFAULT;    // CLR_DEFAULT: the face colour
+  bool vertical = false;              // fills bottom to top
+  bool smooth = false;                // one bar instead of blocks
+  COLORREF bar = CLR_DEFAULT;         // CLR_DEFAULT: the highlight colour
+  COLORREF background = CLR_DEFAULT;  // CLR_DEFAULT: the face colour
 };
 
 // The two arrow halves of an up-down control.

@@ -53,8 +53,8 @@ void ControlPainter::ProgressBar(HDC dc, const RECT& client, const ProgressLook&
   const int thickness = look.vertical ? inner.right - inner.left : inner.bottom - inner.top;
   const long long span = static_cast<long long>(look.high) - look.low;
   if (length <= 0 || thickness <= 0 || span <= 0) return;
-  const int filled = static_cast<int>(std::clamp((static_cast<long long>(look.position) - look.low) * length / span, 0LL,
-                                                 static_cast<long long>(length)));
+  const int filled = static_cast<int>(std::clamp((static_cast<long long>(look.position) - look.low) * length / span,
+                                                 0LL, static_cast<long long>(length)));
   HBRUSH brush = CreateSolidBrush(OrSystem(look.bar, COLOR_HIGHLIGHT));
   auto part = [&](int from, int to) {
     const RECT r = look.vertical ? RECT{inner.left, inner.bottom - to, inner.right, inner.bottom - from}
@@ -75,7 +75,8 @@ void ControlPainter::ProgressBar(HDC dc, const RECT& client, const ProgressLook&
 void ControlPainter::UpDownArrows(HDC dc, const RECT& client, const UpDownLook& look) {
   if (look.buddyBorder != UpDownBuddyBorder::None) {
     RECT edge = client;
-    DrawEdge(dc, &edge, EDGE_SUNKEN, BF_TOP | BF_BOTTOM | (look.buddyBorder == UpDownBuddyBorder::Left ? BF_LEFT : BF_RIGHT));
+    DrawEdge(dc, &edge, EDGE_SUNKEN,
+             BF_TOP | BF_BOTTOM | (look.buddyBorder == UpDownBuddyBorder::Left ? BF_LEFT : BF_RIGHT));
   }
   const RECT& area = look.arrows;
   RECT increment = area;

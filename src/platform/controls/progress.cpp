@@ -131,6 +131,8 @@ LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterProgressClass() { RegisterControlClass(PROGRESS_CLASSW, ProgressProc, CS_VREDRAW | CS_HREDRAW, IDC_ARROW); }
+void RegisterProgressClass() {
+  RegisterControlClass(PROGRESS_CLASSW, ProgressProc, CS_VREDRAW | CS_HREDRAW, IDC_ARROW);
+}
 
 }  // namespace platform

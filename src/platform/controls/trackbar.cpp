@@ -33,7 +33,7 @@ struct TrackBarData {
   int thumbLength = 21;
   bool focused = false;
   Mode mode = Mode::Idle;
-  int dragOffset = 0;   // from the thumb's leading edge to where it was taken
+  int dragOffset = 0;     // from the thumb's leading edge to where it was taken
   int pageDirection = 0;  // -1 towards min, 1 towards max
   bool firstPage = false;
   // Computed from the client area and the style.
@@ -70,13 +70,15 @@ void Layout(HWND hwnd, TrackBarData& data) {
     data.channel = RECT{client.left + across, client.top + offsetEdge, client.left + across + thickness,
                         client.bottom - offsetEdge};
     const int travel = data.channel.bottom - data.channel.top - width;
-    const int top = data.channel.top + static_cast<int>(static_cast<long long>(travel) * (data.position - data.min) / range);
+    const int top =
+        data.channel.top + static_cast<int>(static_cast<long long>(travel) * (data.position - data.min) / range);
     data.thumb = RECT{thumbAcross, top, thumbAcross + data.thumbLength, top + width};
   } else {
-    data.channel = RECT{client.left + offsetEdge, client.top + across, client.right - offsetEdge,
-                        client.top + across + thickness};
+    data.channel =
+        RECT{client.left + offsetEdge, client.top + across, client.right - offsetEdge, client.top + across + thickness};
     const int travel = data.channel.right - data.channel.left - width;
-    const int left = data.channel.left + static_cast<int>(static_cast<long long>(travel) * (data.position - data.min) / range);
+    const int left =
+        data.channel.left + static_cast<int>(static_cast<long long>(travel) * (data.position - data.min) / range);
     data.thumb = RECT{left, thumbAcross, left + width, thumbAcross + data.thumbLength};
   }
 }
@@ -93,8 +95,8 @@ int PlaceOf(const TrackBarData& data, bool vertical, int value) {
 // The value under a place along the axis (the thumb's leading edge there).
 int ValueAt(const TrackBarData& data, bool vertical, int leadingEdge) {
   const int start = vertical ? data.channel.top : data.channel.left;
-  const int travel = (vertical ? data.channel.bottom - data.channel.top : data.channel.right - data.channel.left) -
-                     ThumbWidth(data);
+  const int travel =
+      (vertical ? data.channel.bottom - data.channel.top : data.channel.right - data.channel.left) - ThumbWidth(data);
   if (travel <= 0) return data.min;
   const long long range = static_cast<long long>(data.max) - data.min;
   const long long offset = leadingEdge - start;
@@ -150,7 +152,8 @@ TrackBarLook Look(HWND hwnd, TrackBarData& data) {
   look.ticsBeforeFrom = (vertical ? data.thumb.left : data.thumb.top) - 2;
   look.ticsAfterFrom = (vertical ? data.thumb.right : data.thumb.bottom) + 2;
   for (int value : data.tics) {
-    if (value > data.min && value < data.max) look.tics.push_back(TrackBarTic{PlaceOf(data, vertical, value), false, 0});
+    if (value <= data.min || value >= data.max) continue;  // the ends are drawn as ends
+    look.tics.push_back(TrackBarTic{PlaceOf(data, vertical, value), false, 0});
   }
   look.tics.push_back(TrackBarTic{PlaceOf(data, vertical, data.min), true, 0});
   look.tics.push_back(TrackBarTic{PlaceOf(data, vertical, data.max), true, 0});

@@ -36,8 +36,8 @@ struct UpDownData {
   HWND buddy = nullptr;
   std::vector<UDACCEL> accel{{0, 1}, {2, 5}, {5, 20}};
   UpDownPart pressed = UpDownPart::None;
-  bool overPressed = false;   // the pointer is over the held arrow
-  bool keyPressed = false;    // held by an arrow key, not the mouse
+  bool overPressed = false;  // the pointer is over the held arrow
+  bool keyPressed = false;   // held by an arrow key, not the mouse
   bool firstRepeat = false;
   DWORD pressedAt = 0;
 };
@@ -54,7 +54,8 @@ bool IsEdit(HWND hwnd) {
   WCHAR name[16]{};
   GetClassNameW(hwnd, name, 16);
   std::u16string text(name);
-  std::transform(text.begin(), text.end(), text.begin(), [](char16_t c) { return c >= u'A' && c <= u'Z' ? c + 32 : c; });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char16_t c) { return c >= u'A' && c <= u'Z' ? c + 32 : c; });
   return text == u"edit";
 }
 

@@ -18,12 +18,14 @@ void Exercise(int index) {
   HWND progress = make(PROGRESS_CLASSW, index % 2 ? PBS_SMOOTH : PBS_VERTICAL, RECT{10, 10, 200, 30});
   SendMessageW(progress, PBM_SETBARCOLOR, 0, RGB(index % 256, 0, 0));
   SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(index % 100), 0);
-  HWND track = make(TRACKBAR_CLASSW, TBS_AUTOTICKS | TBS_ENABLESELRANGE | (index % 3 ? 0 : TBS_VERT), RECT{10, 40, 200, 80});
+  HWND track =
+      make(TRACKBAR_CLASSW, TBS_AUTOTICKS | TBS_ENABLESELRANGE | (index % 3 ? 0 : TBS_VERT), RECT{10, 40, 200, 80});
   SendMessageW(track, TBM_SETSEL, TRUE, MAKELPARAM(10, 60));
   SetFocus(track);
   SendMessageW(track, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 12));  // paging, timer running
   HWND edit = make(u"Edit", 0, RECT{10, 90, 100, 112});
-  HWND updown = make(UPDOWN_CLASSW, UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, RECT{0, 0, 16, 22});
+  HWND updown =
+      make(UPDOWN_CLASSW, UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, RECT{0, 0, 16, 22});
   SendMessageW(updown, UDM_SETPOS32, 0, index);
   SendMessageW(edit, WM_KEYDOWN, VK_UP, 0);
   UpdateWindow(form);

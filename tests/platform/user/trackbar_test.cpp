@@ -24,8 +24,8 @@ class TrackBarTest : public UserTest {
     UserTest::TearDown();
   }
   HWND Track(DWORD style, RECT r = RECT{10, 10, 210, 40}) {
-    return CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(5), nullptr, nullptr);
+    return CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, parent, reinterpret_cast<HMENU>(5), nullptr, nullptr);
   }
   RECT ThumbRect(HWND track) {
     RECT r{};
@@ -181,9 +181,12 @@ TEST_F(TrackBarTest, CustomDrawSkipsThumbAndChannelButTicksAreDrawn) {
   // The end tick under the channel's start is the control's.
   EXPECT_EQ(PrintedPixel(track, channel.left + 5, thumb.bottom + 3), GetSysColor(COLOR_BTNTEXT));
   using Stages = std::vector<std::pair<DWORD, DWORD_PTR>>;
-  const Stages expected{
-      {CDDS_PREPAINT, 0},           {CDDS_PREERASE, 0},          {CDDS_POSTERASE, 0},
-      {CDDS_ITEMPREPAINT, TBCD_CHANNEL}, {CDDS_ITEMPREPAINT, TBCD_TICS}, {CDDS_ITEMPREPAINT, TBCD_THUMB}};
+  const Stages expected{{CDDS_PREPAINT, 0},
+                        {CDDS_PREERASE, 0},
+                        {CDDS_POSTERASE, 0},
+                        {CDDS_ITEMPREPAINT, TBCD_CHANNEL},
+                        {CDDS_ITEMPREPAINT, TBCD_TICS},
+                        {CDDS_ITEMPREPAINT, TBCD_THUMB}};
   ASSERT_GE(stages.size(), expected.size());
   EXPECT_EQ(Stages(stages.begin(), stages.begin() + 6), expected);
   // Without the parent's answers all three are drawn.
