@@ -101,7 +101,10 @@ int ValueAt(const TrackBarData& data, bool vertical, int leadingEdge) {
   const long long range = static_cast<long long>(data.max) - data.min;
   const long long offset = leadingEdge - start;
   const long long value = data.min + (offset * range * 2 + travel) / (2LL * travel);  // rounded
-  return Clamp(data, static_cast<int>(std::clamp<long long>(value, data.min, data.max)));
+  // Held inside the range (an inverted range gives its minimum).
+  if (value > data.max) return Clamp(data, data.max);
+  if (value < data.min) return data.min;
+  return Clamp(data, static_cast<int>(value));
 }
 
 void DefaultPageSize(TrackBarData& data) {

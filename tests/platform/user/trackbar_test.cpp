@@ -106,6 +106,13 @@ TEST_F(TrackBarTest, RangePositionAndSizes) {
   EXPECT_EQ(SendMessageW(track, TBM_GETPAGESIZE, 0, 0), 7);  // set by the program, kept
   EXPECT_EQ(SendMessageW(track, TBM_SETLINESIZE, 0, 3), 1);
   EXPECT_EQ(SendMessageW(track, TBM_SETLINESIZE, 0, 4), 3);
+  // An inverted range holds the position at its minimum, also while dragging.
+  SendMessageW(track, TBM_SETRANGE, TRUE, MAKELPARAM(60, 10));
+  EXPECT_EQ(SendMessageW(track, TBM_GETPOS, 0, 0), 60);
+  SendMessageW(track, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(13, 12));
+  SendMessageW(track, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 12));
+  SendMessageW(track, WM_LBUTTONUP, 0, MAKELPARAM(150, 12));
+  EXPECT_EQ(SendMessageW(track, TBM_GETPOS, 0, 0), 60);
 }
 
 TEST_F(TrackBarTest, TicksAndSelection) {
