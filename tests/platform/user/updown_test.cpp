@@ -166,6 +166,29 @@ TEST_F(UpDownTest, WrapsOrStopsAtTheEnds) {
   EXPECT_EQ(SendMessageW(inverted, UDM_GETPOS32, 0, 0), 49);
 }
 
+TEST_F(UpDownTest, HorizontalArrowsReportWithHScrollAndAlignLeft) {
+  HWND edit = Edit(RECT{50, 100, 150, 122});
+  HWND updown = UpDown(UDS_HORZ | UDS_ALIGNLEFT, RECT{0, 0, 40, 16});
+  SendMessageW(updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  RECT e{}, u{};
+  GetWindowRect(edit, &e);
+  GetWindowRect(updown, &u);
+  EXPECT_EQ(e.left, u.left + 40 - 2);  // the arrows cover the buddy's left border
+  EXPECT_EQ(e.right - u.left, 100);
+  SendMessageW(updown, UDM_SETRANGE32, 0, 10);
+  SendMessageW(updown, UDM_SETPOS32, 0, 5);
+  recorder->Clear();
+  // The right arrow increments.
+  SendMessageW(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 8));
+  SendMessageW(updown, WM_LBUTTONUP, 0, MAKELPARAM(30, 8));
+  EXPECT_EQ(SendMessageW(updown, UDM_GETPOS32, 0, 0), 6);
+  SendMessageW(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 8));
+  SendMessageW(updown, WM_LBUTTONUP, 0, MAKELPARAM(4, 8));
+  EXPECT_EQ(SendMessageW(updown, UDM_GETPOS32, 0, 0), 5);
+  for (const RecordedMessage& m : recorder->Log()) EXPECT_NE(m.message, static_cast<UINT>(WM_VSCROLL));
+  EXPECT_EQ(GetFocus(), edit);  // a press gives the buddy the focus
+}
+
 TEST_F(UpDownTest, ParentRefusingDeltaPosKeepsThePosition) {
   HWND updown = UpDown(0);
   SendMessageW(updown, UDM_SETRANGE32, 0, 10);
