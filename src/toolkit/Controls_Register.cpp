@@ -1,5 +1,6 @@
 // The standard control classes form resources may name.
 #include "toolkit/Buttons.h"
+#include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
@@ -17,6 +18,7 @@ void RegisterStandardControls() {
       RegisterClass(cls);
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
 #include "platform/user/scrollbar_layout.h"
 
@@ -68,6 +69,14 @@ class ControlPainter {
   // grip (`grip`) is the control's SBS_SIZEGRIP look.
   virtual void ScrollBar(HDC dc, const RECT& rect, const ScrollBarLook& look);
   virtual void SizeBox(HDC dc, const RECT& rect, bool grip);
+  // Track bars, progress bars and up-down controls. The track bar's parts
+  // are separate points because custom draw may skip each of them.
+  virtual void ProgressBar(HDC dc, const RECT& client, const ProgressLook& look);
+  virtual void UpDownArrows(HDC dc, const RECT& client, const UpDownLook& look);
+  virtual void TrackBarChannel(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
+  virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
 };
 
 ControlPainter& CurrentPainter();

@@ -52,5 +52,8 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterScrollBarClass();
+void RegisterProgressClass();
+void RegisterUpDownClass();
+void RegisterTrackBarClass();
 
 }  // namespace platform

@@ -28,6 +28,9 @@ void RegisterStandardControls() {
   RegisterStaticClass();
   RegisterEditClass();
   RegisterScrollBarClass();
+  RegisterProgressClass();
+  RegisterUpDownClass();
+  RegisterTrackBarClass();
 }
 
 }  // namespace platform
