@@ -53,6 +53,52 @@ MenuObject* PeekMenuObject(HMENU menu);
 // position; `owner` receives the menu that holds it.
 MenuItem* FindMenuItem(HMENU menu, UINT item, bool byPosition, MenuObject** owner = nullptr, int* index = nullptr);
 
+// The font menus draw with (the menu font, bold for default items); the
+// caller deletes it.
+HFONT CreateMenuFont(bool bold);
+
+// Sizes the items of a popup menu into columns (asking the owner for the
+// size of owner-drawn items once) and answers the client size.
+SIZE LayoutPopupMenu(MenuObject& m, HWND owner);
+// Where the shortcut column of a popup item starts, from the item's left.
+int ShortcutColumn(const MenuObject& m, std::size_t index);
+
+// The "#32768" window showing a popup menu: created hidden, through the CBT
+// hook like every window.
+HWND CreateMenuWindow(HMENU menu, HWND owner, const RECT& windowRect);
+void RegisterMenuWindowClass();
+// The menu a "#32768" window shows.
+HMENU MenuOfWindow(HWND hwnd);
+// Paints one item of a popup menu (through WM_DRAWITEM for owner-drawn items).
+void PaintPopupItem(HWND menuWindow, HDC dc, MenuObject& m, int index);
+// Repaints one item now.
+void RedrawPopupItem(MenuObject& m, int index);
+
+// The window the current menu loop sends its notifications to (null when no
+// menu is tracked).
+HWND MenuTrackingOwner();
+
+// True while the drop-down of a menu-bar item is open.
+bool MenuBarDropDownOpen();
+// Tracks a window's menu bar: from a press on item `item`, or from the
+// keyboard (`item` -1 selects the first item without opening it).
+void TrackMenuBar(HWND hwnd, int item, bool keyboard);
+
+// The menu bar (menu_bar.cpp), in window rows between caption and client.
+int MenuBarHeight(HWND hwnd, int windowWidth);
+int MenuBarItemAt(HWND hwnd, POINT screen);  // -1 when none
+bool MenuBarContains(HWND hwnd, POINT screen);
+RECT MenuBarItemScreenRect(HWND hwnd, int index);
+// Paints the bar into a DC of the whole window (the classic frame's DC).
+void PaintMenuBar(HWND hwnd, HDC dc);
+
+// The system menu's entries updated to what the window's styles and show
+// state allow.
+void UpdateSystemMenu(HWND hwnd, HMENU menu);
+void ForgetSystemMenu(HWND hwnd);
+// SC_KEYMENU and SC_MOUSEMENU: the menu bar or the system menu.
+LRESULT HandleMenuSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
 // Destroys what belongs to a window that is going away: its menu bar and
 // its system menu.
 void ForgetWindowInMenus(HWND hwnd);

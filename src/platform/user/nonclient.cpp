@@ -3,6 +3,7 @@
 #include "platform/user/nonclient.h"
 
 #include "platform/gdi/region.h"
+#include "platform/user/menu_object.h"
 
 namespace platform {
 namespace {
@@ -103,6 +104,7 @@ LRESULT DefaultNcCalcSize(HWND hwnd, RECT& rect) {
     return 0;
   }
   const RECT insets = NonClientInsets(w->style, w->exStyle, false);
+  rect.top += MenuBarHeight(hwnd, rect.right - rect.left);
   rect.left += insets.left;
   rect.top += insets.top;
   rect.right -= insets.right;
@@ -180,6 +182,8 @@ LRESULT DefaultNcHitTest(HWND hwnd, POINT screen) {
     if (layout.hasHelp && inside(layout.help)) return HTHELP;
     return HTCAPTION;
   }
+
+  if (MenuBarContains(hwnd, screen)) return HTMENU;
 
   // Window scroll bars sit between the frame and the client area.
   if (style & WS_VSCROLL) {
