@@ -160,6 +160,22 @@ void PaintMenuBar(HWND hwnd, HDC dc) {
   }
 }
 
+void RepaintMenuBarNow(HWND hwnd) {
+  MenuObject* m = nullptr;
+  WindowObject* w = BarWindow(hwnd, &m);
+  if (w == nullptr || !IsReallyVisible(*w) || (w->style & WS_MINIMIZE)) return;
+  const int width = w->window.right - w->window.left;
+  const RECT start = BarStart(*w, width);
+  const int height = LayoutBar(*w, *m, width);
+  const POINT origin = WindowOrigin(*w);
+  // Through WM_NCPAINT with the bar as the update region, so that whoever
+  // paints the frame paints the bar.
+  HRGN region = CreateRectRgn(origin.x + start.left, origin.y + start.top, origin.x + start.right,
+                              origin.y + start.top + height);
+  SendMessageW(hwnd, WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
+  DeleteObject(region);
+}
+
 void ForgetWindowInMenus(HWND hwnd) {
   WindowObject* w = PeekWindowObject(hwnd);
   if (w != nullptr && HasBar(*w)) {

@@ -89,6 +89,8 @@ int MenuBarHeight(HWND hwnd, int windowWidth);
 int MenuBarItemAt(HWND hwnd, POINT screen);  // -1 when none
 bool MenuBarContains(HWND hwnd, POINT screen);
 RECT MenuBarItemScreenRect(HWND hwnd, int index);
+// Repaints the bar now, through WM_NCPAINT (the menu loop's selection).
+void RepaintMenuBarNow(HWND hwnd);
 // Paints the bar into a DC of the whole window (the classic frame's DC).
 void PaintMenuBar(HWND hwnd, HDC dc);
 

@@ -235,7 +235,7 @@ void Choose(Tracking& t, std::size_t level, int index, POINT at) {
 
 // The bar: selecting an item (with its drop-down open or not).
 void RedrawBar(Tracking& t) {
-  if (t.bar && IsWindow(t.owner)) DrawMenuBar(t.owner);
+  if (t.bar && IsWindow(t.owner)) RepaintMenuBarNow(t.owner);
 }
 
 void SetBarHilite(Tracking& t, int index, bool on) {
