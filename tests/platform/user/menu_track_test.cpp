@@ -481,6 +481,75 @@ TEST_F(MenuTrackTest, SystemMenuChoiceArrivesAsSysCommandAndItsPicture) {
   EXPECT_TRUE(IsIconic(owner));
 }
 
+TEST_F(MenuTrackTest, TheBarTakesRowsOfTheFrameAndWrapsWhenNarrow) {
+  RECT client{}, window{};
+  GetClientRect(owner, &client);
+  GetWindowRect(owner, &window);
+  // Frame 4, caption 18, one bar row of 19, client edge none.
+  EXPECT_EQ(client.bottom, (window.bottom - window.top) - 4 - 18 - 19 - 4);
+  // Hit testing: the bar is HTMENU, the caption above it is not.
+  EXPECT_EQ(SendMessageW(owner, WM_NCHITTEST, 0, MAKELPARAM(window.left + 200, window.top + 4 + 18 + 5)), HTMENU);
+  EXPECT_EQ(SendMessageW(owner, WM_NCHITTEST, 0, MAKELPARAM(window.left + 100, window.top + 10)), HTCAPTION);
+
+  // Narrow: the items wrap onto a second row.
+  SetWindowPos(owner, nullptr, 0, 0, 110, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetClientRect(owner, &client);
+  EXPECT_EQ(client.bottom, 200 - 4 - 18 - 2 * 19 - 4);
+  RECT first{}, last{};
+  GetMenuItemRect(owner, bar, 0, &first);
+  GetMenuItemRect(owner, bar, 2, &last);
+  EXPECT_GT(last.top, first.top);
+
+  // Without a menu the rows go; GetMenu answers what SetMenu set.
+  EXPECT_TRUE(SetMenu(owner, nullptr));
+  EXPECT_EQ(GetMenu(owner), nullptr);
+  GetClientRect(owner, &client);
+  EXPECT_EQ(client.bottom, 200 - 4 - 18 - 4);
+  EXPECT_EQ(SendMessageW(owner, WM_NCHITTEST, 0, MAKELPARAM(window.left + 50, window.top + 4 + 18 + 5)), HTCLIENT);
+  EXPECT_TRUE(SetMenu(owner, bar));
+  EXPECT_EQ(GetMenu(owner), bar);
+  HWND child = CreateChild(owner, RECT{0, 0, 10, 10});
+  EXPECT_FALSE(SetMenu(child, bar));
+}
+
+int& OpenMenuWindows() {
+  static int count = 0;
+  return count;
+}
+
+// When the hover timer fires, queues two Escapes; counts the menu windows
+// open when the first one is taken.
+LRESULT EscapeAfterHover(int code, WPARAM, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  if (code != MSGF_MENU) return 0;
+  if (msg->message == WM_SYSTIMER) {
+    PostMessageW(msg->hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(msg->hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+  }
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE && OpenMenuWindows() < 0) {
+    OpenMenuWindows() = 0;
+    for (HWND w = FindWindowExW(nullptr, nullptr, u"#32768", nullptr); w != nullptr;
+         w = FindWindowExW(nullptr, w, u"#32768", nullptr)) {
+      ++OpenMenuWindows();
+    }
+  }
+  return 0;
+}
+
+TEST_F(MenuTrackTest, HoverOpensASubMenuAfterTheDelay) {
+  // The popup at (150, 150): the pointer rests on its third entry, Recent.
+  const int itemHeight = GetSystemMetrics(SM_CYMENU) - 2;
+  headless::MoveMouse(150 + 3 + 20, 150 + 3 + 2 * itemHeight + itemHeight / 2);
+  OpenMenuWindows() = -1;
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, EscapeAfterHover, nullptr, GetCurrentThreadId());
+  const DWORD start = GetTickCount();
+  TrackPopupMenu(file, TPM_RETURNCMD, 150, 150, 0, owner, nullptr);
+  UnhookWindowsHookEx(hook);
+  EXPECT_GE(GetTickCount() - start, 400u);
+  EXPECT_EQ(OpenMenuWindows(), 2);  // File and Recent
+  EXPECT_EQ(Selections(), (std::vector<int>{2, 0}));
+}
+
 class MenuLeakTest : public MenuTrackTest {};
 
 TEST_F(MenuLeakTest, AThousandOpeningsLeaveEveryHandleCountUnchanged) {
