@@ -4,6 +4,7 @@
 #include "toolkit/Forms.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Reader.h"
 
 namespace {
@@ -75,6 +76,7 @@ T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Boolean<F>("AutoScroll", &F::AutoScroll, &F::SetAutoScroll));
   c.AddProperty(Boolean<F>("KeyPreview", &F::KeyPreview, &F::SetKeyPreview));
   c.AddProperty(Object<F, TComponent>("Menu", &F::Menu, &F::SetMenu));
+  c.AddProperty(Object<F, TComponent>("PopupMenu", &F::PopupMenu, &F::SetPopupMenu));
   c.AddProperty(Method<F>("OnCreate", &F::OnCreate));
   c.AddProperty(Method<F>("OnDestroy", &F::OnDestroy));
   c.AddProperty(Method<F>("OnShow", &F::OnShow));
@@ -137,6 +139,7 @@ void TCustomForm::SetWindowState(TWindowState state) {
 
 void TCustomForm::SetMenu(TComponent* menu) {
   menu_ = menu;
+  AttachFormMenu(this);
   Perform(CM_MENUCHANGED);
 }
 
@@ -149,6 +152,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  AttachFormMenu(this);
   // A form without an icon of its own shows the program's.
   const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
   if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));
