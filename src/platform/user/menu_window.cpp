@@ -104,6 +104,20 @@ LRESULT MenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     }
+    case WM_PRINT: {
+      // The frame is the painter's, not the default procedure's.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      WindowObject* w = PeekWindowObject(hwnd);
+      if ((lParam & PRF_NONCLIENT) && dc != nullptr && w != nullptr) {
+        const RECT window{0, 0, w->window.right - w->window.left, w->window.bottom - w->window.top};
+        const int saved = SaveDC(dc);
+        ExcludeClipRect(dc, w->client.left - w->window.left, w->client.top - w->window.top,
+                        w->client.right - w->window.left, w->client.bottom - w->window.top);
+        CurrentPainter().MenuFrame(dc, window);
+        RestoreDC(dc, saved);
+      }
+      return DefWindowProcW(hwnd, message, wParam, lParam & ~static_cast<LPARAM>(PRF_NONCLIENT));
+    }
     case WM_PRINTCLIENT:
       PaintEverything(hwnd, reinterpret_cast<HDC>(wParam));
       return 0;

@@ -550,6 +550,97 @@ TEST_F(MenuTrackTest, HoverOpensASubMenuAfterTheDelay) {
   EXPECT_EQ(Selections(), (std::vector<int>{2, 0}));
 }
 
+struct LoopQueries {
+  HWND owner = nullptr;
+  HMENU menu = nullptr;
+  bool done = false;
+  RECT second{};
+  int fromPoint = -2;
+  BOOL hilite = FALSE;
+  UINT stateAfterHilite = 0;
+  std::size_t printedPixels = 0;
+};
+
+LoopQueries& Queries() {
+  static LoopQueries q;
+  return q;
+}
+
+// Asks the open menu where its items are, prints its window, then ends the
+// loop with EndMenu.
+LRESULT QueryOpenMenu(int code, WPARAM, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  LoopQueries& q = Queries();
+  if (code != MSGF_MENU || q.done || msg->message != WM_KEYDOWN) return 0;
+  q.done = true;
+  GetMenuItemRect(q.owner, q.menu, 1, &q.second);
+  q.fromPoint = MenuItemFromPoint(q.owner, q.menu, POINT{q.second.left + 2, q.second.top + 2});
+  HWND window = FindWindowExW(nullptr, nullptr, u"#32768", nullptr);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+  // The printed frame's outer edge is the light one of a raised edge.
+  for (int x = 0; x < rect.right - rect.left; ++x) {
+    if (GetPixel(memory, x, 1) == GetSysColor(COLOR_3DHILIGHT)) ++q.printedPixels;
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  q.hilite = HiliteMenuItem(q.owner, q.menu, 0, MF_BYPOSITION | MF_HILITE);
+  q.stateAfterHilite = GetMenuState(q.menu, 0, MF_BYPOSITION);
+  EndMenu();
+  return 1;
+}
+
+TEST_F(MenuTrackTest, OpenMenusAnswerItemRectsAndPrintAndEndMenuCloses) {
+  Queries() = LoopQueries{owner, file};
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, QueryOpenMenu, nullptr, GetCurrentThreadId());
+  headless::Key(VK_DOWN);
+  EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 150, 150, 0, owner, nullptr), 0);
+  UnhookWindowsHookEx(hook);
+  const LoopQueries& q = Queries();
+  ASSERT_TRUE(q.done);
+  const int itemHeight = GetSystemMetrics(SM_CYMENU) - 2;
+  EXPECT_EQ(q.second.top, 150 + 3 + itemHeight);
+  EXPECT_EQ(q.second.left, 153);
+  EXPECT_EQ(q.fromPoint, 1);
+  EXPECT_TRUE(q.hilite);
+  EXPECT_TRUE(q.stateAfterHilite & MF_HILITE);
+  EXPECT_GT(q.printedPixels, 50u);
+  EXPECT_FALSE(EndMenu());  // nothing is tracked any more
+  EXPECT_EQ(MenuItemFromPoint(owner, file, POINT{q.second.left + 2, q.second.top + 2}), -1);
+}
+
+TEST_F(MenuTrackTest, AltAloneSelectsTheBarAndDownOpensTheDropDown) {
+  headless::Key(VK_MENU);    // the bar's first item, nothing open
+  headless::Key(VK_RIGHT);   // Edit
+  headless::Key(VK_DOWN);    // Edit's drop-down, Undo selected
+  headless::Key(VK_RETURN);
+  Pump();
+  EXPECT_EQ(Selections(), (std::vector<int>{0, 1, 201, 0}));
+  bool command = false;
+  for (const RecordedMessage& m : recorder->Log()) {
+    if (m.message == WM_COMMAND && m.hwnd == owner && LOWORD(m.wParam) == 201) command = true;
+  }
+  EXPECT_TRUE(command);
+}
+
+TEST(MenuBitmapTest, SystemGlyphsLoadAsBitmapsTheCallerDeletes) {
+  HBITMAP check = LoadBitmapW(nullptr, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(OBM_CHECK)));
+  ASSERT_NE(check, nullptr);
+  BITMAP info{};
+  GetObjectW(check, sizeof(info), &info);
+  EXPECT_EQ(info.bmWidth, GetSystemMetrics(SM_CXMENUCHECK));
+  EXPECT_TRUE(DeleteObject(check));
+  EXPECT_EQ(LoadBitmapA(nullptr, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(12345))), nullptr);
+  EXPECT_EQ(LoadBitmapA(nullptr, "NAMED"), nullptr);
+}
+
 class MenuLeakTest : public MenuTrackTest {};
 
 TEST_F(MenuLeakTest, AThousandOpeningsLeaveEveryHandleCountUnchanged) {
