@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "toolkit/ImgList.h"
+
 namespace {
 
 // Command ids are unique in the program, as WM_COMMAND of every menu of a
@@ -334,9 +336,22 @@ void TMenuItem::DrawItem(TCanvas* canvas, TRect rect, bool selected) {
     return;
   }
   HDC dc = canvas->Handle();
+  // The image of the menu's image list, else the check mark, in the left column.
+  const int column = GetSystemMetrics(SM_CXMENUCHECK) + 4;
+  TMenu* menu = GetParentMenu();
+  if (menu != nullptr && menu->Images() != nullptr && imageIndex_ >= 0 && imageIndex_ < menu->Images()->Count()) {
+    const int top = rect.top + (rect.bottom - rect.top - menu->Images()->Height()) / 2;
+    menu->Images()->Draw(canvas, rect.left + 2, top, imageIndex_, enabled_);
+  } else if (checked_) {
+    const int size = GetSystemMetrics(SM_CXMENUCHECK);
+    RECT mark{rect.left + 2, rect.top + (rect.bottom - rect.top - size) / 2, 0, 0};
+    mark.right = mark.left + size;
+    mark.bottom = mark.top + size;
+    DrawFrameControl(dc, &mark, DFC_MENU, radioItem_ ? DFCS_MENUBULLET : DFCS_MENUCHECK);
+  }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText));
-  RECT text{rect.left + GetSystemMetrics(SM_CXMENUCHECK) + 4, rect.top, rect.right - 4, rect.bottom};
+  RECT text{rect.left + column, rect.top, rect.right - 4, rect.bottom};
   DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
   if (shortCut_ != scNone) {
     const AnsiString shortcut = ShortCutToText(shortCut_);

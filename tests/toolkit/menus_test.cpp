@@ -203,5 +203,36 @@ TEST_F(MenusTest, ClicksComeFromTheBarTheShortcutAndThePopup) {
   EXPECT_EQ(form->PopupMenu1->PopupComponent(), form);
 }
 
+TEST_F(MenusTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
+  form->Show();
+  Pump();
+  int measured = 0;
+  std::vector<std::pair<TRect, bool>> drawn;
+  form->New1->OnMeasureItem = [&](TObject*, TCanvas* canvas, int& width, int& height) {
+    ++measured;
+    EXPECT_NE(canvas, nullptr);
+    width = 120;
+    height = 24;
+  };
+  form->New1->OnDrawItem = [&](TObject*, TCanvas* canvas, TRect rect, bool selected) {
+    canvas->Brush()->SetColor(selected ? clRed : clYellow);
+    canvas->FillRect(rect);
+    drawn.emplace_back(rect, selected);
+  };
+  form->MainMenu1->SetOwnerDraw(true);
+  // The entry keeps its text for whoever reads the menu.
+  char text[80];
+  GetMenuStringA(form->File1->Handle(), form->New1->Command(), text, sizeof(text), MF_BYCOMMAND);
+  EXPECT_STREQ(text, "&New\tCtrl+N");
+  headless::Key(VK_DOWN);
+  headless::Key(VK_ESCAPE);
+  TrackPopupMenu(form->File1->Handle(), TPM_RETURNCMD, 300, 300, 0, form->Handle(), nullptr);
+  EXPECT_EQ(measured, 1);
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.front().first, Rect(0, 0, 120, 24));
+  EXPECT_FALSE(drawn.front().second);
+  EXPECT_TRUE(drawn.back().second);  // selected by the down key
+}
+
 }  // namespace
 }  // namespace brellis::test

@@ -76,9 +76,28 @@ int LayoutBar(const WindowObject& w, MenuObject& m, int windowWidth) {
   return m.items.empty() ? rowHeight : y + rowHeight - start.top;
 }
 
+// Owner-drawn bar items are sized by the window, once each.
+void MeasureOwnerDrawnItems(HWND hwnd) {
+  for (std::size_t i = 0;; ++i) {
+    WindowObject* w = PeekWindowObject(hwnd);
+    MenuObject* m = w != nullptr && HasBar(*w) ? PeekMenuObject(reinterpret_cast<HMENU>(w->id)) : nullptr;
+    if (m == nullptr || i >= m->items.size()) return;
+    MenuItem& item = m->items[i];
+    if (!item.IsOwnerDraw() || item.measured) continue;
+    const HMENU handle = m->handle;
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, static_cast<UINT>(GetSystemMetrics(SM_CYMENU) - 1), item.data};
+    SendMessageW(hwnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    if ((m = PeekMenuObject(handle)) == nullptr || i >= m->items.size()) return;
+    m->items[i].ownerSize = SIZE{static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
+    m->items[i].measured = true;
+  }
+}
+
 WindowObject* BarWindow(HWND hwnd, MenuObject** menu) {
   WindowObject* w = PeekWindowObject(hwnd);
   if (w == nullptr || !HasBar(*w)) return nullptr;
+  MeasureOwnerDrawnItems(hwnd);
+  if ((w = PeekWindowObject(hwnd)) == nullptr || !HasBar(*w)) return nullptr;
   *menu = PeekMenuObject(reinterpret_cast<HMENU>(w->id));
   return w;
 }
@@ -211,9 +230,9 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
 BOOL DrawMenuBar(HWND hwnd) {
   platform::WindowObject* w = platform::FindWindowObject(hwnd);
   if (w == nullptr || w->IsChild()) return FALSE;
-  if (!platform::HasBar(*w) || !platform::IsReallyVisible(*w)) return TRUE;
+  platform::MenuObject* m = nullptr;
+  if ((w = platform::BarWindow(hwnd, &m)) == nullptr || !platform::IsReallyVisible(*w)) return TRUE;
   const int width = w->window.right - w->window.left;
-  platform::MenuObject* m = platform::PeekMenuObject(reinterpret_cast<HMENU>(w->id));
   const RECT start = platform::BarStart(*w, width);
   const int height = platform::LayoutBar(*w, *m, width);
   // Only WM_NCPAINT paints the frame: the bar is invalidated as frame.
