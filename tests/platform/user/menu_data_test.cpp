@@ -200,6 +200,13 @@ TEST_F(MenuDataTest, DestroyingFreesSubMenusAndStaleHandlesFail) {
   EXPECT_EQ(GetMenuItemCount(other), 0);
   DestroyMenu(other);
   EXPECT_EQ(GetMenuItemID(nullptr, 0), static_cast<UINT>(-1));
+
+  // A menu that holds itself is searched and destroyed without end.
+  HMENU loop = CreatePopupMenu();
+  EXPECT_TRUE(AppendMenuW(loop, MF_POPUP, reinterpret_cast<UINT_PTR>(loop), u"Itself"));
+  EXPECT_EQ(GetMenuState(loop, 77, MF_BYCOMMAND), static_cast<UINT>(-1));
+  EXPECT_TRUE(DestroyMenu(loop));
+  EXPECT_EQ(LiveMenus(), before);
 }
 
 }  // namespace

@@ -289,11 +289,16 @@ HWND& PressTarget() {
   return hwnd;
 }
 
-// Posts a press to the owner while the loop runs, as a skinned menu bar
-// does to switch to another drop-down.
-LRESULT PostPressOnFirstKey(int code, WPARAM, LPARAM lParam) {
+// As a skinned menu bar tracks its drop-down: on the first message the menu
+// window is sent a posted VK_DOWN (selecting the first entry); when that
+// arrives, a press is posted to the owner to switch to another drop-down.
+LRESULT SwitchLikeASkinnedBar(int code, WPARAM, LPARAM lParam) {
   auto* msg = reinterpret_cast<MSG*>(lParam);
-  if (code == MSGF_MENU && msg->message == WM_KEYDOWN && PressTarget() != nullptr) {
+  if (code != MSGF_MENU || PressTarget() == nullptr) return 0;
+  HWND menuWindow = FindWindowExW(nullptr, nullptr, u"#32768", nullptr);
+  if (msg->message == WM_NULL) {
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  } else if (msg->message == WM_KEYDOWN && msg->hwnd == menuWindow) {
     PostMessageW(PressTarget(), WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(120, 110));
     PressTarget() = nullptr;
   }
@@ -301,19 +306,86 @@ LRESULT PostPressOnFirstKey(int code, WPARAM, LPARAM lParam) {
 }
 
 TEST_F(MenuTrackTest, PressPostedToTheOwnerEndsTheLoopAndIsThenDelivered) {
-  // A down key posted to the menu window selects the first entry; the press
-  // posted to the owner meanwhile closes the menu and arrives afterwards.
   PressTarget() = owner;
-  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, PostPressOnFirstKey, nullptr, GetCurrentThreadId());
-  headless::Key(VK_DOWN);
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, SwitchLikeASkinnedBar, nullptr, GetCurrentThreadId());
+  PostMessageW(owner, WM_NULL, 0, 0);
   EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD | TPM_NONOTIFY, 150, 150, 0, owner, nullptr), 0);
   UnhookWindowsHookEx(hook);
   EXPECT_EQ(Selections(), (std::vector<int>{101, 0}));
   EXPECT_EQ(FindWindowExW(nullptr, nullptr, u"#32768", nullptr), nullptr);
   recorder->Clear();
   Pump();
-  // Posted messages come before input: the key's release is still queued.
-  EXPECT_TRUE(recorder->Matches({{WM_NCLBUTTONDOWN, P | W | kLParam, HTCLIENT, MAKELPARAM(120, 110)}, {WM_KEYUP, P | W, VK_DOWN}}));
+  EXPECT_TRUE(recorder->Matches({{WM_NCLBUTTONDOWN, P | W | kLParam, HTCLIENT, MAKELPARAM(120, 110)}}));
+}
+
+TEST_F(MenuTrackTest, AClickOutsideClosesAndGoesOnAndAltCloses) {
+  // The owner's client area lies left of the popup.
+  headless::Click(130, 200);
+  EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 250, 150, 0, owner, nullptr), 0);
+  recorder->Clear();
+  Pump();
+  bool pressed = false;
+  for (const RecordedMessage& m : recorder->Log()) pressed = pressed || (m.message == WM_LBUTTONDOWN && m.hwnd == owner);
+  EXPECT_TRUE(pressed) << recorder->Describe();
+  recorder->Clear();
+  headless::KeyDown(VK_MENU);
+  EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 250, 150, 0, owner, nullptr), 0);
+  headless::KeyUp(VK_MENU);
+  Pump();
+}
+
+RECT& LastPopupRect() {
+  static RECT rect{};
+  return rect;
+}
+
+LRESULT RecordPopupRect(int code, WPARAM, LPARAM) {
+  if (code == MSGF_MENU) GetWindowRect(FindWindowExW(nullptr, nullptr, u"#32768", nullptr), &LastPopupRect());
+  return 0;
+}
+
+TEST_F(MenuTrackTest, PopupsAlignToThePointAndFlipWhereTheyDoNotFit) {
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, RecordPopupRect, nullptr, GetCurrentThreadId());
+  auto place = [&](UINT flags, int x, int y) {
+    headless::Key(VK_ESCAPE);
+    TrackPopupMenu(file, flags | TPM_RETURNCMD, x, y, 0, owner, nullptr);
+    return LastPopupRect();
+  };
+  const RECT plain = place(0, 600, 600);
+  EXPECT_EQ(plain.left, 600);
+  EXPECT_EQ(plain.top, 600);
+  const int width = plain.right - plain.left, height = plain.bottom - plain.top;
+  const RECT corner = place(TPM_RIGHTALIGN | TPM_BOTTOMALIGN, 600, 600);
+  EXPECT_EQ(corner, (RECT{600 - width, 600 - height, 600, 600}));
+  const RECT centred = place(TPM_CENTERALIGN | TPM_VCENTERALIGN, 600, 600);
+  EXPECT_EQ(centred.left, 600 - width / 2);
+  EXPECT_EQ(centred.top, 600 - height / 2);
+  // At the screen's bottom right corner the menu opens up and to the left.
+  const RECT flipped = place(0, 1270, 1010);
+  EXPECT_EQ(flipped, (RECT{1270 - width, 1010 - height, 1270, 1010}));
+  UnhookWindowsHookEx(hook);
+}
+
+TEST_F(MenuTrackTest, TheCaptionIconOpensTheSystemMenu) {
+  RECT window{};
+  GetWindowRect(owner, &window);
+  // The icon sits at the caption's left end.
+  const POINT icon{window.left + 4 + 2 + 8, window.top + 4 + 8};
+  EXPECT_EQ(SendMessageW(owner, WM_NCHITTEST, 0, MAKELPARAM(icon.x, icon.y)), HTSYSMENU);
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, RecordPopupRect, nullptr, GetCurrentThreadId());
+  headless::Click(icon.x, icon.y);
+  headless::Key(VK_ESCAPE);
+  Pump();
+  UnhookWindowsHookEx(hook);
+  bool initSystem = false;
+  for (const RecordedMessage& m : recorder->Log()) {
+    if (m.message == WM_INITMENUPOPUP && m.hwnd == owner) {
+      initSystem = reinterpret_cast<HMENU>(m.wParam) == GetSystemMenu(owner, FALSE) && HIWORD(m.lParam) == 1;
+    }
+  }
+  EXPECT_TRUE(initSystem) << recorder->Describe();
+  // It drops from below the caption.
+  EXPECT_EQ(LastPopupRect().top, window.top + 4 + 18);
 }
 
 // An owner that sizes and draws its owner-drawn entries.
