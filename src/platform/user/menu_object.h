@@ -98,6 +98,9 @@ void PaintMenuBar(HWND hwnd, HDC dc);
 // state allow.
 void UpdateSystemMenu(HWND hwnd, HMENU menu);
 void ForgetSystemMenu(HWND hwnd);
+// The caption's close button is enabled while the system menu has an
+// enabled Close entry (a program removes or greys it to stop closing).
+bool SystemMenuAllowsClose(HWND hwnd);
 // SC_KEYMENU and SC_MOUSEMENU: the menu bar or the system menu.
 LRESULT HandleMenuSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
 

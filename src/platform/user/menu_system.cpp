@@ -35,7 +35,7 @@ HMENU BuildSystemMenu(const WindowObject& w) {
     AppendMenuW(menu, MF_STRING, SC_MOVE, u"&Move");
   }
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, SC_CLOSE, u"&Close\tAlt+F4");
+  AppendMenuW(menu, MF_STRING | ((w.cls->style & CS_NOCLOSE) ? MF_GRAYED : 0), SC_CLOSE, u"&Close\tAlt+F4");
   SetMenuDefaultItem(menu, SC_CLOSE, FALSE);
   return menu;
 }
@@ -72,7 +72,14 @@ void UpdateSystemMenu(HWND hwnd, HMENU menu) {
   Enable(menu, SC_SIZE, (style & WS_THICKFRAME) && !maximised && !minimised);
   Enable(menu, SC_MINIMIZE, (style & WS_MINIMIZEBOX) && !minimised);
   Enable(menu, SC_MAXIMIZE, (style & WS_MAXIMIZEBOX) && !maximised);
-  Enable(menu, SC_CLOSE, !(w->cls->style & CS_NOCLOSE));
+}
+
+bool SystemMenuAllowsClose(HWND hwnd) {
+  auto found = SystemMenus().find(hwnd);
+  // Without a copy of its own the window has the standard menu, Close included.
+  if (found == SystemMenus().end() || !IsMenu(found->second)) return true;
+  const UINT state = GetMenuState(found->second, SC_CLOSE, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && !(state & MFS_GRAYED);
 }
 
 void ForgetSystemMenu(HWND hwnd) {

@@ -91,7 +91,7 @@ CaptionLayout LayoutCaption(const WindowObject& w) {
     layout.icon = RECT{layout.caption.left + 2, iconTop, layout.caption.left + 2 + iconSize, iconTop + iconSize};
     layout.hasIcon = true;
   }
-  layout.closeEnabled = !(w.cls->style & CS_NOCLOSE);
+  layout.closeEnabled = !(w.cls->style & CS_NOCLOSE) && SystemMenuAllowsClose(w.handle);
   return layout;
 }
 

@@ -515,6 +515,22 @@ TEST_F(MenuTrackTest, SystemMenuEntriesFollowTheWindow) {
                                      {SC_MAXIMIZE, grey}, {separator, 0}, {SC_CLOSE, 0}}));
   EXPECT_EQ(GetSystemMenu(owner, TRUE), nullptr);
 
+  // Removing Close stops the caption's close button; the standard menu
+  // brings it back.
+  RECT window{};
+  GetWindowRect(owner, &window);
+  const POINT close{window.right - 4 - 2 - 8, window.top + 4 + 8};
+  ASSERT_EQ(SendMessageW(owner, WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)), HTCLOSE);
+  EXPECT_TRUE(DeleteMenu(GetSystemMenu(owner, FALSE), SC_CLOSE, MF_BYCOMMAND));
+  MENUITEMINFOA closing{};
+  closing.cbSize = sizeof(closing);
+  closing.fMask = MIIM_STATE;
+  EXPECT_FALSE(GetMenuItemInfoA(GetSystemMenu(owner, FALSE), SC_CLOSE, FALSE, &closing));
+  headless::Click(close.x, close.y);
+  Pump();
+  EXPECT_TRUE(IsWindow(owner));
+  GetSystemMenu(owner, TRUE);
+
   HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, MessageRecorder::WideClass(), u"Dialog",
                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 200, 100, nullptr, nullptr,
                                 nullptr, nullptr);
