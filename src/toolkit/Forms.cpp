@@ -162,7 +162,9 @@ SIZE TCustomForm::FrameSize() {
   DWORD style = 0, exStyle = 0;
   FormWindowStyles(borderStyle_, formStyle_, style, exStyle);
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  // A main menu with items takes a row of the frame.
+  const auto* menu = As<TMainMenu>(menu_);
+  AdjustWindowRectEx(&r, style, menu != nullptr && menu->Items()->Count() > 0, exStyle);
   return SIZE{RectWidth(r), RectHeight(r)};
 }
 

@@ -156,6 +156,11 @@ TEST_F(MenusTest, TheMainMenuIsTheFormsMenuBarAndItsEntriesMirrorTheItems) {
   Pump();
   const HMENU bar = GetMenu(form->Handle());
   ASSERT_EQ(bar, form->MainMenu1->Handle());
+  // The resource's client size holds with the bar in the frame.
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.bottom, 150);
+  EXPECT_EQ(form->ClientHeight(), 150);
   EXPECT_EQ(GetMenuItemCount(bar), 2);
   EXPECT_EQ(GetSubMenu(bar, 0), form->File1->Handle());
   char text[80];

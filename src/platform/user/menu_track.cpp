@@ -333,7 +333,9 @@ bool KeyDown(Tracking& t, WPARAM key, POINT at) {
       if (depth == 0) {
         if (!t.bar) return true;
         MenuObject* bar = PeekMenuObject(t.barMenu);
-        if (bar == nullptr || t.barSelected < 0) return true;
+        if (bar == nullptr || t.barSelected < 0 || static_cast<std::size_t>(t.barSelected) >= bar->items.size()) {
+          return true;
+        }
         const MenuItem& item = bar->items[static_cast<std::size_t>(t.barSelected)];
         if (item.subMenu != nullptr) {
           SelectBarItem(t, t.barSelected, true, true, false);
@@ -413,12 +415,13 @@ void Mnemonic(Tracking& t, WCHAR character, POINT at) {
   }
   if (onBar) {
     SelectBarItem(t, pick, true, true, false);
-    if (execute && m->items[static_cast<std::size_t>(pick)].subMenu == nullptr) {
-      if (!m->items[static_cast<std::size_t>(pick)].IsDisabled()) {
-        t.chosen = true;
-        t.command = m->items[static_cast<std::size_t>(pick)].id;
-        t.ended = true;
-      }
+    // Opening the drop-down may have changed the bar.
+    if ((m = PeekMenuObject(menu)) == nullptr || static_cast<std::size_t>(pick) >= m->items.size()) return;
+    const MenuItem& item = m->items[static_cast<std::size_t>(pick)];
+    if (execute && item.subMenu == nullptr && !item.IsDisabled()) {
+      t.chosen = true;
+      t.command = item.id;
+      t.ended = true;
     }
     return;
   }
