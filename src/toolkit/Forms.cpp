@@ -76,7 +76,6 @@ T_CLASS_INFO(TCustomForm, TWinControl, [](TClassInfo& c) {
   c.AddProperty(Boolean<F>("AutoScroll", &F::AutoScroll, &F::SetAutoScroll));
   c.AddProperty(Boolean<F>("KeyPreview", &F::KeyPreview, &F::SetKeyPreview));
   c.AddProperty(Object<F, TComponent>("Menu", &F::Menu, &F::SetMenu));
-  c.AddProperty(Object<F, TComponent>("PopupMenu", &F::PopupMenu, &F::SetPopupMenu));
   c.AddProperty(Method<F>("OnCreate", &F::OnCreate));
   c.AddProperty(Method<F>("OnDestroy", &F::OnDestroy));
   c.AddProperty(Method<F>("OnShow", &F::OnShow));

@@ -48,8 +48,6 @@ class TCustomForm : public TWinControl {
   void SetKeyPreview(bool value) { keyPreview_ = value; }
   TComponent* Menu() const { return menu_; }
   void SetMenu(TComponent* menu);
-  TComponent* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TComponent* menu) { popupMenu_ = menu; }
 
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }
@@ -111,7 +109,6 @@ class TCustomForm : public TWinControl {
   bool autoScroll_ = true;
   bool keyPreview_ = false;
   TComponent* menu_ = nullptr;
-  TComponent* popupMenu_ = nullptr;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
   bool shownOnce_ = false;

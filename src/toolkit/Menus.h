@@ -11,6 +11,7 @@
 
 class TMenu;
 class TMenuItem;
+class TControl;
 class TCustomForm;
 class TImageList;
 
@@ -219,10 +220,13 @@ class TPopupMenu : public TMenu {
   TComponent* popupComponent_ = nullptr;
 };
 
-// The form's menu messages: WM_COMMAND of its main menu, owner-drawn
-// entries (WM_MEASUREITEM / WM_DRAWITEM), and WM_CONTEXTMENU for its popup
-// menu. Answers whether the message was the menu's.
+// The form's menu messages: WM_COMMAND of its main menu and owner-drawn
+// entries (WM_MEASUREITEM / WM_DRAWITEM). Answers whether the message was
+// the menu's.
 bool DispatchFormMenuMessage(TCustomForm* form, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// WM_CONTEXTMENU: the control's popup menu when it pops up by itself; the
+// control becomes its PopupComponent. Answers whether it showed.
+bool ShowContextMenu(TControl* control, LPARAM point);
 // Accelerators: a key message whose shortcut an item of the focused form's
 // menus has fires that item before the key goes anywhere.
 bool IsMenuShortCut(const MSG& msg);

@@ -239,20 +239,20 @@ bool DispatchFormMenuMessage(TCustomForm* form, UINT message, WPARAM wParam, LPA
     case WM_DRAWITEM:
       result = DrawEntry(lParam);
       return result != 0;
-    case WM_CONTEXTMENU: {
-      auto* popup = As<TPopupMenu>(form->PopupMenu());
-      if (popup == nullptr || !popup->AutoPopup()) return false;
-      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      // From the keyboard (-1, -1): at the cursor.
-      if (lParam == -1) GetCursorPos(&at);
-      popup->SetPopupComponent(form);
-      popup->Popup(at.x, at.y);
-      result = 0;
-      return true;
-    }
     default:
       return false;
   }
+}
+
+bool ShowContextMenu(TControl* control, LPARAM point) {
+  auto* popup = As<TPopupMenu>(control->PopupMenu());
+  if (popup == nullptr || !popup->AutoPopup()) return false;
+  POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+  // From the keyboard (-1, -1): at the cursor.
+  if (point == -1) GetCursorPos(&at);
+  popup->SetPopupComponent(control);
+  popup->Popup(at.x, at.y);
+  return true;
 }
 
 bool IsMenuShortCut(const MSG& msg) {

@@ -206,6 +206,10 @@ TEST_F(MenusTest, ClicksComeFromTheBarTheShortcutAndThePopup) {
   SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(250, 250));
   EXPECT_EQ(form->events, (std::vector<std::string>{"copy Copy1", "copy Paste1"}));
   EXPECT_EQ(form->PopupMenu1->PopupComponent(), form);
+  // Without AutoPopup the context menu is left to the window.
+  form->PopupMenu1->SetAutoPopup(false);
+  SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(250, 250));
+  EXPECT_EQ(FindWindowExW(nullptr, nullptr, u"#32768", nullptr), nullptr);
 }
 
 TEST_F(MenusTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
