@@ -72,6 +72,8 @@ class ControlPainter {
   virtual void MenuFrame(HDC dc, const RECT& window);
   virtual void MenuBackground(HDC dc, const RECT& client);
   virtual void MenuEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+  // The line between two columns of a popup (MFT_MENUBARBREAK), 2 pixels wide.
+  virtual void MenuColumnBreak(HDC dc, const RECT& line);
   virtual void MenuBarBackground(HDC dc, const RECT& bar);
   virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
 };

@@ -91,6 +91,11 @@ void ControlPainter::MenuEntry(HDC dc, const RECT& rect, const MenuItemLook& loo
   SelectObject(dc, previous);
 }
 
+void ControlPainter::MenuColumnBreak(HDC dc, const RECT& line) {
+  RECT edge = line;
+  DrawEdge(dc, &edge, EDGE_ETCHED, BF_LEFT);
+}
+
 void ControlPainter::MenuBarBackground(HDC dc, const RECT& bar) {
   FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU));
 }

@@ -42,6 +42,10 @@ void PaintEverything(HWND hwnd, HDC dc) {
   CurrentPainter().MenuBackground(memory, client);
   const HMENU handle = m ? m->handle : nullptr;
   for (std::size_t i = 0; m != nullptr && i < m->items.size(); ++i) {
+    const RECT item = m->items[i].rect;
+    if (i > 0 && (m->items[i].type & MFT_MENUBARBREAK)) {
+      CurrentPainter().MenuColumnBreak(memory, RECT{item.left - 2, 0, item.left, height});
+    }
     PaintPopupItem(hwnd, memory, *m, static_cast<int>(i));
     // An owner's WM_DRAWITEM may have destroyed the menu.
     if ((m = PeekMenuObject(handle)) == nullptr) break;

@@ -718,6 +718,48 @@ TEST_F(MenuTrackTest, AltAloneSelectsTheBarAndDownOpensTheDropDown) {
   EXPECT_TRUE(command);
 }
 
+HMENU& ColumnsMenu() {
+  static HMENU menu = nullptr;
+  return menu;
+}
+
+std::vector<RECT>& ColumnRects() {
+  static std::vector<RECT> rects;
+  return rects;
+}
+
+LRESULT RecordItemRects(int code, WPARAM, LPARAM) {
+  if (code != MSGF_MENU || !ColumnRects().empty()) return 0;
+  for (int i = 0; i < GetMenuItemCount(ColumnsMenu()); ++i) {
+    RECT r{};
+    GetMenuItemRect(nullptr, ColumnsMenu(), static_cast<UINT>(i), &r);
+    ColumnRects().push_back(r);
+  }
+  return 0;
+}
+
+TEST_F(MenuTrackTest, BreaksStartNewColumnsOfEqualWidth) {
+  HMENU columns = CreatePopupMenu();
+  AppendMenuW(columns, MF_STRING, 1, u"One");
+  AppendMenuW(columns, MF_STRING, 2, u"A longer entry");
+  AppendMenuW(columns, MF_STRING | MF_MENUBARBREAK, 3, u"Three");
+  AppendMenuW(columns, MF_STRING | MF_MENUBREAK, 4, u"Four");
+  ColumnsMenu() = columns;
+  ColumnRects().clear();
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, RecordItemRects, nullptr, GetCurrentThreadId());
+  headless::Key(VK_ESCAPE);
+  TrackPopupMenu(columns, TPM_RETURNCMD, 100, 100, 0, owner, nullptr);
+  UnhookWindowsHookEx(hook);
+  const std::vector<RECT>& r = ColumnRects();
+  ASSERT_EQ(r.size(), 4u);
+  EXPECT_EQ(r[0].right - r[0].left, r[1].right - r[1].left);  // one width per column
+  EXPECT_EQ(r[2].top, r[0].top);                               // a new column starts at the top
+  EXPECT_EQ(r[2].left, r[1].right + 2);                        // with room for the bar between
+  EXPECT_EQ(r[3].left, r[2].right);
+  EXPECT_EQ(r[3].top, r[0].top);
+  DestroyMenu(columns);
+}
+
 TEST(MenuBitmapTest, SystemGlyphsLoadAsBitmapsTheCallerDeletes) {
   HBITMAP check = LoadBitmapW(nullptr, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(OBM_CHECK)));
   ASSERT_NE(check, nullptr);
