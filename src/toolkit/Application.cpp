@@ -1,6 +1,7 @@
 #include "toolkit/Application.h"
 
 #include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
 
 T_CLASS_INFO(TApplication, TComponent, [](TClassInfo&) {})
 
@@ -95,6 +96,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     return true;
   }
   try {
+    if (IsMenuShortCut(msg)) return true;
     if (OfferDialogKey(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

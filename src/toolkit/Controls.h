@@ -158,6 +158,9 @@ class TControl : public TComponent {
   void SetParentShowHint(bool value);
   TBiDiMode BiDiMode() const { return biDiMode_; }
   void SetBiDiMode(TBiDiMode mode) { biDiMode_ = mode; }
+  // The popup menu a right click (WM_CONTEXTMENU) shows when it AutoPopups.
+  TComponent* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TComponent* menu) { popupMenu_ = menu; }
   bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::bdLeftToRight; }
   bool UseRightToLeftAlignment() const { return biDiMode_ == TBiDiMode::bdRightToLeft; }
 
@@ -232,6 +235,7 @@ class TControl : public TComponent {
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
+  TComponent* popupMenu_ = nullptr;
   bool applyingParentFont_ = false;
 };
 

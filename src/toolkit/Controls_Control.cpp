@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Menus.h"
+
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
   WindowProc = [this](TMessage& message) { WndProc(message); };
   controlStyle_ = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents,
@@ -214,6 +216,7 @@ TShiftState TControl::ShiftFromKeys(WPARAM keys) const {
 }
 
 void TControl::WndProc(TMessage& message) {
+  if (message.Msg == WM_CONTEXTMENU && ShowContextMenu(this, message.LParam)) return;
   if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) HandleMouse(message);
   switch (message.Msg) {
     case CM_PARENTCOLORCHANGED:

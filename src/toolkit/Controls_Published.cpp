@@ -53,6 +53,7 @@ T_CLASS_INFO(TControl, TComponent, [](TClassInfo& c) {
   c.AddProperty(Boolean<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont));
   c.AddProperty(IntegerIdent<TControl>("Cursor", CursorIdents(), &TControl::Cursor, &TControl::SetCursor));
   c.AddProperty(String<TControl>("Hint", &TControl::Hint, &TControl::SetHint));
+  c.AddProperty(Object<TControl, TComponent>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu));
   c.AddProperty(Boolean<TControl>("ShowHint", &TControl::ShowHint, &TControl::SetShowHint));
   c.AddProperty(Boolean<TControl>("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint));
   c.AddProperty(

@@ -4,13 +4,15 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
+#include "toolkit/Menus.h"
 #include "toolkit/StdCtrls.h"
 
 void RegisterStandardControls() {
   static const bool done = [] {
     for (TClass cls : {TForm::ClassInfo(), TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
                        TEdit::ClassInfo(), TButton::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
-                       TImageList::ClassInfo()}) {
+                       TImageList::ClassInfo(), TMainMenu::ClassInfo(), TPopupMenu::ClassInfo(),
+                       TMenuItem::ClassInfo()}) {
       RegisterClass(cls);
     }
     for (TClass cls : {TCheckBox::ClassInfo(), TRadioButton::ClassInfo(), TGroupBox::ClassInfo(),

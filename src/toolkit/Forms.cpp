@@ -4,6 +4,7 @@
 #include "toolkit/Forms.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Reader.h"
 
 namespace {
@@ -136,6 +137,7 @@ void TCustomForm::SetWindowState(TWindowState state) {
 
 void TCustomForm::SetMenu(TComponent* menu) {
   menu_ = menu;
+  AttachFormMenu(this);
   Perform(CM_MENUCHANGED);
 }
 
@@ -148,6 +150,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
+  AttachFormMenu(this);
   // A form without an icon of its own shows the program's.
   const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
   if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));
@@ -157,7 +160,9 @@ SIZE TCustomForm::FrameSize() {
   DWORD style = 0, exStyle = 0;
   FormWindowStyles(borderStyle_, formStyle_, style, exStyle);
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  // A main menu with items takes a row of the frame.
+  const auto* menu = As<TMainMenu>(menu_);
+  AdjustWindowRectEx(&r, style, menu != nullptr && menu->Items()->Count() > 0, exStyle);
   return SIZE{RectWidth(r), RectHeight(r)};
 }
 

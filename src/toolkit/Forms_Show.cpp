@@ -6,6 +6,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
 
 void TCustomForm::Show() {
   SetVisible(true);
@@ -136,6 +137,7 @@ TModalResult TCustomForm::ShowModal() {
 }
 
 void TCustomForm::WndProc(TMessage& message) {
+  if (DispatchFormMenuMessage(this, message.Msg, message.WParam, message.LParam, message.Result)) return;
   switch (message.Msg) {
     case WM_CLOSE:
       Close();

@@ -46,6 +46,22 @@ struct EditLook {
   UINT align = DT_LEFT;
 };
 
+// One entry of a popup menu or the menu bar as it is to be drawn.
+struct MenuItemLook {
+  std::u16string text;      // with "&" mnemonics
+  std::u16string shortcut;  // the text after a tab, drawn in its own column
+  int shortcutX = 0;        // where that column starts, from the item's left
+  HFONT font = nullptr;
+  bool separator = false;
+  bool selected = false;
+  bool disabled = false;
+  bool checked = false;
+  bool radio = false;       // a checked item shows a dot instead of a tick
+  bool subMenu = false;     // an arrow at the right end
+  bool isDefault = false;   // drawn bold (the font is already bold)
+  bool pressed = false;     // a menu-bar item whose drop-down is open
+};
+
 class ControlPainter {
  public:
   virtual ~ControlPainter() = default;
@@ -77,6 +93,16 @@ class ControlPainter {
   virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
   virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
   virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
+  // Menus: the "#32768" popup window (its frame in window coordinates, the
+  // client background, one entry) and the menu bar of a window (its strip
+  // and one top-level entry).
+  virtual void MenuFrame(HDC dc, const RECT& window);
+  virtual void MenuBackground(HDC dc, const RECT& client);
+  virtual void MenuEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+  // The line between two columns of a popup (MFT_MENUBARBREAK), 2 pixels wide.
+  virtual void MenuColumnBreak(HDC dc, const RECT& line);
+  virtual void MenuBarBackground(HDC dc, const RECT& bar);
+  virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
 };
 
 ControlPainter& CurrentPainter();

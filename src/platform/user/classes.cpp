@@ -4,6 +4,7 @@
 
 #include "platform/controls/controls.h"
 #include "platform/user/atoms.h"
+#include "platform/user/menu_object.h"
 #include "platform/user/window_object.h"
 
 namespace platform {
@@ -118,6 +119,7 @@ void EnsureSystemClasses() {
   desktop.style = CS_GLOBALCLASS;
   RegisterClassExW(&desktop);
   RegisterDialogClass();
+  RegisterMenuWindowClass();
   RegisterStandardControls();
 }
 

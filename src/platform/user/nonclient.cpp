@@ -4,6 +4,7 @@
 
 #include "platform/gdi/region.h"
 #include "platform/user/scrollbar_internal.h"
+#include "platform/user/menu_object.h"
 
 namespace platform {
 namespace {
@@ -91,7 +92,7 @@ CaptionLayout LayoutCaption(const WindowObject& w) {
     layout.icon = RECT{layout.caption.left + 2, iconTop, layout.caption.left + 2 + iconSize, iconTop + iconSize};
     layout.hasIcon = true;
   }
-  layout.closeEnabled = !(w.cls->style & CS_NOCLOSE);
+  layout.closeEnabled = !(w.cls->style & CS_NOCLOSE) && SystemMenuAllowsClose(w.handle);
   return layout;
 }
 
@@ -104,6 +105,7 @@ LRESULT DefaultNcCalcSize(HWND hwnd, RECT& rect) {
     return 0;
   }
   const RECT insets = NonClientInsets(w->style, w->exStyle, false);
+  rect.top += MenuBarHeight(hwnd, rect.right - rect.left);
   rect.left += insets.left;
   rect.top += insets.top;
   rect.right -= insets.right;
@@ -181,6 +183,8 @@ LRESULT DefaultNcHitTest(HWND hwnd, POINT screen) {
     if (layout.hasHelp && inside(layout.help)) return HTHELP;
     return HTCAPTION;
   }
+
+  if (MenuBarContains(hwnd, screen)) return HTMENU;
 
   // Window scroll bars sit between the frame and the client area.
   return ScrollBarHitTest(*w, screen);

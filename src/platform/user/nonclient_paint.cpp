@@ -6,6 +6,7 @@
 
 #include "platform/gdi/gdi.h"
 #include "platform/user/dce.h"
+#include "platform/user/menu_object.h"
 #include "platform/user/nonclient.h"
 #include "platform/user/scrollbar_internal.h"
 
@@ -156,6 +157,7 @@ void PaintClassicFrame(HWND hwnd, HDC dc, bool active) {
   DrawFrame(dc, rect, *w, active);
   const CaptionLayout layout = LayoutCaption(*w);
   if (layout.present) DrawCaption(dc, *w, layout, active);
+  PaintMenuBar(hwnd, dc);
   // The caption's helpers may have sent messages.
   if ((w = PeekWindowObject(hwnd)) == nullptr) return;
   RECT client{w->client.left - w->window.left, w->client.top - w->window.top, w->client.right - w->window.left,

@@ -8,6 +8,7 @@
 #include "platform/display/display.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/region.h"
+#include "platform/user/menu_object.h"
 #include "platform/user/nonclient.h"
 #include "platform/user/paint_internal.h"
 #include "platform/user/scrollbar_internal.h"
@@ -268,9 +269,7 @@ LRESULT HandleSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     }
     case SC_KEYMENU:
     case SC_MOUSEMENU:
-      // FIXME: the system menu and the menu bar come with menus; until then
-      // these commands do nothing.
-      return 0;
+      return HandleMenuSysCommand(hwnd, wParam, lParam);
     case SC_VSCROLL:
     case SC_HSCROLL:
       TrackScrollBar(hwnd, (wParam & 0xFFF0) == SC_VSCROLL ? SB_VERT : SB_HORZ,

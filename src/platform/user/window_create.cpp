@@ -4,6 +4,7 @@
 #include "platform/display/display.h"
 #include "platform/gdi/region.h"
 #include "platform/user/atoms.h"
+#include "platform/user/menu_object.h"
 #include "platform/user/paint_internal.h"
 #include "platform/user/window_object.h"
 
@@ -76,6 +77,7 @@ void FreeWindow(HWND hwnd) {
   ForgetWindowInInput(hwnd);
   ForgetWindowInFocus(hwnd);
   ForgetWindowInPainting(hwnd);
+  ForgetWindowInMenus(hwnd);
   ReleaseClassWindow(w->cls);
   HandleTable::Instance().Remove(hwnd);
 }
