@@ -90,9 +90,13 @@ class PrefixTable {
   // Brings the table up to date with the shape changes the tree noted.
   void Refresh(AdaptiveTree& tree) {
     if (tree.reshapedAll) {
+      std::memset(shallow_, 0, sizeof shallow_);
       FillBelow(tree, Root, 0, 0);
     } else {
-      for (int n = 0; n < tree.reshapedCount; ++n) FillThrough(tree, tree.reshaped[static_cast<std::size_t>(n)]);
+      for (int n = 0; n < tree.reshapedCount; ++n) {
+        const unsigned position = tree.reshaped[static_cast<std::size_t>(n)];
+        if (shallow_[position]) FillThrough(tree, position);
+      }
     }
     tree.reshapedAll = false;
     tree.reshapedCount = 0;
@@ -102,6 +106,7 @@ class PrefixTable {
   // Fills the entries whose first `depth` bits, `path`, lead to `position`.
   void FillBelow(const AdaptiveTree& tree, unsigned position, int depth, unsigned path) {
     const unsigned first = tree.son[position];
+    if (depth < Bits) shallow_[position] = 1;
     if (first >= NodeCount || depth == Bits) {
       const Entry entry = {static_cast<std::uint16_t>(position), static_cast<std::uint8_t>(depth)};
       const unsigned begin = path << (Bits - depth);
@@ -127,6 +132,10 @@ class PrefixTable {
   }
 
   Entry entries_[1u << Bits];
+  // Positions that have been above the table's depth since the last full
+  // fill. Only their reshaping can change entries; a position that went
+  // deeper since only costs a needless walk.
+  std::uint8_t shallow_[NodeCount] = {};
 };
 
 struct DecoderState {
