@@ -1,8 +1,10 @@
 // The gtk backend on a real X screen: which backend is chosen, waiting
 // without spinning, surfaces presented and shaped as a screenshot shows
-// them, and real keyboard and mouse input as the platform's raw input.
+// them, real keyboard and mouse input as the platform's raw input, and the
+// browser engine loaded after the first frame.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <chrono>
@@ -115,6 +117,32 @@ TEST_F(GtkBackendTest, PresentedPixelsAndShapeReachTheScreen) {
   ASSERT_TRUE(screen);
   EXPECT_EQ(screen->PixelAt(400, 110) & 0xFFFFFF, 0xD02030u);
   EXPECT_NE(screen->PixelAt(150, 110) & 0xFFFFFF, 0xD02030u);
+}
+
+bool EngineLoaded() {
+  void* library = dlopen(BRELLIS_WEBKIT_SONAME, RTLD_NOW | RTLD_NOLOAD);
+  if (library != nullptr) dlclose(library);
+  return library != nullptr;
+}
+
+// A page view made before the program's first frame leaves the engine
+// unloaded until that frame is drawn; then the engine comes without the
+// view being shown or given an address.
+TEST_F(GtkBackendTest, TheBrowserEngineLoadsAfterTheFirstFrame) {
+  if (EngineLoaded()) GTEST_SKIP() << "an earlier test in this process loaded the engine";
+  auto surface = Backend().CreateSurface(FakeWindow(0x10003), RECT{50, 60, 250, 160}, false);
+  std::unique_ptr<display::BrowserView> view = Backend().CreateBrowserView();
+  ASSERT_TRUE(view);
+  view->Place(FakeWindow(0x10003), RECT{10, 10, 190, 90}, false);
+  Collect sink;
+  PumpUntil(sink, [] { return false; }, 300ms);
+  EXPECT_FALSE(EngineLoaded()) << "the engine was loaded before any frame";
+  Fill(surface->BackingStore(), 0x2030D0);
+  surface->SetVisible(true);
+  Backend().Restack({surface.get()});
+  surface->Present(platform::Region(RECT{0, 0, 200, 100}));
+  PumpUntil(sink, [] { return EngineLoaded(); }, 5s);
+  EXPECT_TRUE(EngineLoaded()) << "the engine did not follow the first frame";
 }
 
 TEST_F(GtkBackendTest, RealMouseAndKeysArriveAsRawInput) {
