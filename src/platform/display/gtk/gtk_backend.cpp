@@ -82,7 +82,6 @@ GtkBackend::GtkBackend() : start_(g_get_monotonic_time()) {
 
 GtkBackend::~GtkBackend() {
   if (dragPoll_ != 0) g_source_remove(dragPoll_);
-  if (viewStart_ != 0) g_source_remove(viewStart_);
   if (cursor_shape_) g_object_unref(cursor_shape_);
 }
 
@@ -187,7 +186,6 @@ void GtkBackend::Beep() { gdk_display_beep(gdk_display_get_default()); }
 std::unique_ptr<BrowserView> GtkBackend::CreateBrowserView() {
   auto view = std::make_unique<WebPageView>(*this);
   views_.push_back(view.get());
-  StartViewsAfterFrame();
   return view;
 }
 
@@ -233,25 +231,7 @@ void GtkBackend::EndDragWhenReleased() {
 
 void GtkBackend::FrameDrawn(HWND window) {
   TraceStartup("first frame presented");
-  frameDrawn_ = true;
-  StartViewsAfterFrame();
   if (FrameObserver()) FrameObserver()(window);
-}
-
-void GtkBackend::StartViewsAfterFrame() {
-  if (!frameDrawn_ || viewStart_ != 0) return;
-  if (std::none_of(views_.begin(), views_.end(), [](WebPageView* view) { return !view->Started(); })) return;
-  // Below the priority of drawing: the frame reaches the screen first.
-  viewStart_ = g_idle_add_full(
-      G_PRIORITY_DEFAULT_IDLE,
-      [](gpointer self) -> gboolean {
-        auto* backend = static_cast<GtkBackend*>(self);
-        backend->viewStart_ = 0;
-        const std::vector<WebPageView*> views = backend->views_;
-        for (WebPageView* view : views) view->Start();
-        return G_SOURCE_REMOVE;
-      },
-      this, nullptr);
 }
 
 GtkSurface* GtkBackend::SurfaceOf(HWND window) const {

@@ -55,9 +55,6 @@ class GtkBackend : public Backend {
   GdkCursor* Cursor() const { return cursor_shape_; }
   bool Dragging(HWND window) const { return dragWindow_ == window; }
   void FrameDrawn(HWND window);
-  // Starts the page views that are not started yet, after the frame being
-  // drawn (or, once the program has drawn one, right away).
-  void StartViewsAfterFrame();
 
   GtkSurface* SurfaceOf(HWND window) const;
   void Forget(GtkSurface* surface);
@@ -79,8 +76,6 @@ class GtkBackend : public Backend {
   std::vector<std::function<void()>> later_;
   HWND dragWindow_ = nullptr;
   guint dragPoll_ = 0;
-  guint viewStart_ = 0;  // the idle source that starts the page views
-  bool frameDrawn_ = false;
   guint32 lastPressTime_ = GDK_CURRENT_TIME;
   gint64 start_ = 0;
 };
@@ -153,11 +148,9 @@ class WebPageView : public BrowserView {
   void Join(GtkSurface& surface);
   void Leave(GtkSurface& surface);
 
-  // Makes the engine's view (and starts the engine's processes) unless it
-  // exists. The view is made when the first frame of the program is on the
-  // screen, or sooner when it is shown or given an address.
+  // Loads the engine and makes its view (starting the engine's processes)
+  // unless that is done: when the view is first shown or given an address.
   void Start();
-  bool Started() const { return view_ != nullptr; }
 
  private:
   static void OnLoadChanged(GtkWidget* view, int loadEvent, gpointer self);
