@@ -1,8 +1,10 @@
-// Skin package decoding: the LZHUF decoder on a package of flat, skin-like
+// Skin package decoding: the LZHUF decoder on the embedded skin's package
+// (mostly short matches and literals), on a package of flat, skin-like
 // bitmaps (mostly long matches) and on incompressible bytes (all literals),
-// the whole package reader, and memcpy of the same bytes as the baseline.
-// After the table the program prints each decoder's speed as a fraction of
-// memcpy measured in the same run.
+// the whole package reader, and as baselines memcpy of the same bytes and the
+// plain decoder (one bit per tree level, the update's linear search). After
+// the table the program prints each decoder's speed as a ratio to its
+// baselines measured in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,6 +13,8 @@
 #include <random>
 #include <string>
 
+#include "lzh_reference.h"
+#include "platform/base/resources.h"
 #include "skin/SkinRead.h"
 
 namespace {
@@ -122,6 +126,22 @@ const Sample& Incompressible() {
   return sample;
 }
 
+// The package of the embedded skin as the program carries it.
+const Sample& Embedded() {
+  static const Sample sample = [] {
+    const std::span<const std::uint8_t> package =
+        platform::FindResourceBytes(platform::kResourceForm, "TESMERA-METALLIC");
+    Sample s;
+    s.compressed.assign(package.begin(), package.end());
+    if (s.compressed.size() >= 4) {
+      s.size = std::int64_t{s.compressed[0]} | std::int64_t{s.compressed[1]} << 8 |
+               std::int64_t{s.compressed[2]} << 16 | std::int64_t{s.compressed[3]} << 24;
+    }
+    return s;
+  }();
+  return sample;
+}
+
 void Memcpy(benchmark::State& state, const Sample& sample) {
   const Bytes from(static_cast<std::size_t>(sample.size), 0x5A);
   Bytes to(from.size());
@@ -140,6 +160,12 @@ void Unpack(benchmark::State& state, const Sample& sample) {
   state.counters["ratio"] = static_cast<double>(sample.compressed.size()) / static_cast<double>(sample.size);
 }
 
+void PlainUnpack(benchmark::State& state, const Sample& sample) {
+  const std::span<const std::uint8_t> stream(sample.compressed.data() + 4, sample.compressed.size() - 4);
+  for (auto _ : state) benchmark::DoNotOptimize(ReferenceUnpack(stream, sample.size));
+  state.SetBytesProcessed(state.iterations() * sample.size);
+}
+
 void LoadPackage(benchmark::State& state, const Sample& sample) {
   TMemoryStream source;
   source.WriteBuffer(sample.compressed.data(), static_cast<std::int64_t>(sample.compressed.size()));
@@ -151,10 +177,16 @@ void LoadPackage(benchmark::State& state, const Sample& sample) {
   state.SetBytesProcessed(state.iterations() * sample.size);
 }
 
+BENCHMARK_CAPTURE(Memcpy, embedded, Embedded());
+BENCHMARK_CAPTURE(PlainUnpack, embedded, Embedded());
+BENCHMARK_CAPTURE(Unpack, embedded, Embedded());
+BENCHMARK_CAPTURE(LoadPackage, embedded, Embedded());
 BENCHMARK_CAPTURE(Memcpy, skin_like, SkinLike());
+BENCHMARK_CAPTURE(PlainUnpack, skin_like, SkinLike());
 BENCHMARK_CAPTURE(Unpack, skin_like, SkinLike());
 BENCHMARK_CAPTURE(LoadPackage, skin_like, SkinLike());
 BENCHMARK_CAPTURE(Memcpy, incompressible, Incompressible());
+BENCHMARK_CAPTURE(PlainUnpack, incompressible, Incompressible());
 BENCHMARK_CAPTURE(Unpack, incompressible, Incompressible());
 
 // The console table, plus the bytes per second of every run kept for the
@@ -189,11 +221,17 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\nskin-like package: %lld bytes from %zu compressed\n", static_cast<long long>(SkinLike().size),
+  std::printf("\nembedded package: %lld bytes from %zu compressed\n", static_cast<long long>(Embedded().size),
+              Embedded().compressed.size());
+  std::printf("skin-like package: %lld bytes from %zu compressed\n", static_cast<long long>(SkinLike().size),
               SkinLike().compressed.size());
-  reporter.PrintRatio("Unpack/skin_like", "Memcpy/skin_like");
-  reporter.PrintRatio("LoadPackage/skin_like", "Memcpy/skin_like");
-  reporter.PrintRatio("Unpack/incompressible", "Memcpy/incompressible");
+  for (const char* input : {"embedded", "skin_like", "incompressible"}) {
+    const std::string suffix = std::string("/") + input;
+    reporter.PrintRatio("Unpack" + suffix, "PlainUnpack" + suffix);
+    reporter.PrintRatio("Unpack" + suffix, "Memcpy" + suffix);
+    reporter.PrintRatio("PlainUnpack" + suffix, "Memcpy" + suffix);
+    reporter.PrintRatio("LoadPackage" + suffix, "Memcpy" + suffix);
+  }
   benchmark::Shutdown();
   return 0;
 }

@@ -3,6 +3,7 @@
 #include "app/Frm_Data.h"
 #include "app/StartupFormats.h"
 #include "app/Unit_Public_Data.h"
+#include "platform/base/startup_trace.h"
 #include "toolkit/Application.h"
 #include "ui/Frm_Main.h"
 
@@ -12,7 +13,9 @@ bool StartProgram() {
   Application->SetTitle("Brellis");
   Application->CreateForm(Fm_Data);
   if (!ConnectServer()) return false;
+  platform::TraceStartup("data module and connection");
   Application->CreateForm(Fm_Main);
+  platform::TraceStartup("form streamed");
   return true;
 }
 

@@ -1,3 +1,7 @@
 #include "app/Quorvane.h"
+#include "platform/base/startup_trace.h"
 
-int main() { return Quorvane(); }
+int main() {
+  platform::TraceStartup("main entered");
+  return Quorvane();
+}

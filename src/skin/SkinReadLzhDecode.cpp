@@ -71,41 +71,89 @@ class BitReader {
   std::uint8_t buffer_[InputBlock];
 };
 
-// Where the next eight bits lead from the root: the position reached and
-// how many of the bits that took (fewer at a leaf). Decoding a symbol then
-// costs one lookup plus a step per bit beyond the eighth, instead of one
-// dependent load per bit. The table depends only on the tree's shape, which
-// changes rarely: leaves trading places leave it as it is.
+// Where the next few bits lead from the root: the position reached and how
+// many of the bits that took (fewer at a leaf). Decoding a symbol then costs
+// one lookup plus a step per bit beyond the table's depth, instead of one
+// dependent load per bit. The table depends only on the tree's shape:
+// leaves trading places leave it as it is, an inner node trading places
+// means refilling the entries whose path runs through either position.
+//
+// How deep the table should look depends on the data. Literal-heavy input
+// has long codes and a shape that rarely changes below the sixth level: a
+// deep table saves a step per bit. Skin pictures, mostly short matches and
+// literals, change the shape at the sixth and seventh levels on most
+// symbols, and keeping a deep table in step costs more than the steps it
+// saves. The table therefore runs at depth 8 or 6 and chooses after each
+// stretch of symbols by what the other depth would have cost.
 class PrefixTable {
  public:
-  static constexpr int Bits = 8;
+  static constexpr int DeepBits = 8;
+  static constexpr int ShallowBits = 6;
 
   struct Entry {
     std::uint16_t position;
     std::uint8_t length;
   };
 
+  int Bits() const { return bits_; }
   const Entry& operator[](unsigned prefix) const { return entries_[prefix]; }
 
   // Brings the table up to date with the shape changes the tree noted.
   void Refresh(AdaptiveTree& tree) {
     if (tree.reshapedAll) {
-      FillBelow(tree, Root, 0, 0);
+      FillAll(tree);
     } else {
-      for (int n = 0; n < tree.reshapedCount; ++n) FillThrough(tree, tree.reshaped[static_cast<std::size_t>(n)]);
+      for (int n = 0; n < tree.reshapedCount; ++n) {
+        const unsigned position = tree.reshaped[static_cast<std::size_t>(n)];
+        if (shallow_[position]) FillThrough(tree, position);
+      }
     }
     tree.reshapedAll = false;
     tree.reshapedCount = 0;
   }
 
+  // Counts one decoded symbol whose lookup took `length` bits, and at the end
+  // of a stretch settles the depth for the next one (refilling the table
+  // when it changes).
+  void Account(AdaptiveTree& tree, int length) {
+    if (bits_ == DeepBits) extraShallowSteps_ += static_cast<unsigned>(length > ShallowBits ? length - ShallowBits : 0);
+    if (--stretchLeft_ != 0) return;
+    stretchLeft_ = Stretch;
+    int wanted = bits_;
+    if (bits_ == DeepBits) {
+      // A refill at those levels walks up to the root and writes its
+      // entries: about eight steps' worth of work.
+      if (deepOnlyRefills_ * 8 > extraShallowSteps_) wanted = ShallowBits;
+    } else if (++shallowStretches_ == ShallowStretchesBeforeTrial) {
+      // The shallow depth cannot see the refills it avoids: look again.
+      wanted = DeepBits;
+    }
+    extraShallowSteps_ = 0;
+    deepOnlyRefills_ = 0;
+    if (wanted != bits_) {
+      bits_ = wanted;
+      shallowStretches_ = 0;
+      FillAll(tree);
+    }
+  }
+
  private:
+  static constexpr unsigned Stretch = 512;
+  static constexpr unsigned ShallowStretchesBeforeTrial = 16;
+
+  void FillAll(const AdaptiveTree& tree) {
+    std::memset(shallow_, 0, sizeof shallow_);
+    FillBelow(tree, Root, 0, 0);
+  }
+
   // Fills the entries whose first `depth` bits, `path`, lead to `position`.
   void FillBelow(const AdaptiveTree& tree, unsigned position, int depth, unsigned path) {
     const unsigned first = tree.son[position];
-    if (first >= NodeCount || depth == Bits) {
+    if (depth < bits_) shallow_[position] = 1;
+    if (first >= NodeCount || depth == bits_) {
       const Entry entry = {static_cast<std::uint16_t>(position), static_cast<std::uint8_t>(depth)};
-      const unsigned begin = path << (Bits - depth);
-      for (unsigned prefix = begin; prefix < begin + (1u << (Bits - depth)); ++prefix) entries_[prefix] = entry;
+      const unsigned begin = path << (bits_ - depth);
+      for (unsigned prefix = begin; prefix < begin + (1u << (bits_ - depth)); ++prefix) entries_[prefix] = entry;
       return;
     }
     FillBelow(tree, first, depth + 1, path << 1);
@@ -119,14 +167,25 @@ class PrefixTable {
     unsigned path = 0;
     int depth = 0;
     for (unsigned p = position; p != Root; p = tree.parent[p]) {
-      if (depth == Bits) return;  // deeper than any entry looks
+      if (depth == bits_) return;  // deeper than any entry looks
       path |= (p & 1) << depth;
       ++depth;
     }
+    if (depth >= ShallowBits) ++deepOnlyRefills_;
     FillBelow(tree, position, depth, path);
   }
 
-  Entry entries_[1u << Bits];
+  int bits_ = DeepBits;
+  Entry entries_[1u << DeepBits];
+  // Positions that have been above the table's depth since the last full
+  // fill. Only their reshaping can change entries; a position that went
+  // deeper since only costs a needless walk.
+  std::uint8_t shallow_[NodeCount] = {};
+  // What the stretch so far says about the other depth.
+  unsigned stretchLeft_ = Stretch;
+  unsigned extraShallowSteps_ = 0;  // steps a shallow table would have added
+  unsigned deepOnlyRefills_ = 0;    // refills a shallow table would have skipped
+  unsigned shallowStretches_ = 0;
 };
 
 struct DecoderState {
@@ -195,8 +254,9 @@ void TLZH::Unpack(std::int64_t count, const TReadBytes& read, const TWriteBytes&
     // A Huffman code is at most 21 bits deep (the root frequency stays below
     // 0x8000 and every leaf counts at least 1), a position at most 14 bits.
     if (input.Count() < 40) input.Fill();
-    const PrefixTable::Entry& entry = prefixes[input.Peek(PrefixTable::Bits)];
+    const PrefixTable::Entry& entry = prefixes[input.Peek(prefixes.Bits())];
     input.Skip(entry.length);
+    const int lookupLength = entry.length;
     unsigned node = tree.son[entry.position];
     while (node < NodeCount) {
       node = tree.son[node + input.Peek(1)];
@@ -205,6 +265,7 @@ void TLZH::Unpack(std::int64_t count, const TReadBytes& read, const TWriteBytes&
     const int symbol = static_cast<int>(node) - NodeCount;
     tree.Update(symbol);
     if (tree.reshapedCount != 0 || tree.reshapedAll) prefixes.Refresh(tree);
+    prefixes.Account(tree, lookupLength);
     if (symbol < 256) {
       *at++ = static_cast<std::uint8_t>(symbol);
       ++produced;

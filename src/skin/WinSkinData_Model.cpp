@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/base/startup_trace.h"
 #include "skin/SkinRead.h"
 #include "skin/WinSkinData.h"
 #include "skin/WinSkinIni.h"
@@ -78,6 +79,7 @@ bool TSkinData::LoadSkin() {
   FReader = &reader;
   FIni = &ini;
   ReadSkin();
+  platform::TraceStartup("skin loaded");
   return true;
 }
 

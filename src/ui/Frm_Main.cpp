@@ -3,6 +3,7 @@
 #include "app/Unit_Public_Data.h"
 #include "brellis/deployment.h"
 #include "identity/UserRecord.h"
+#include "platform/base/startup_trace.h"
 #include "platform/user/user.h"
 #include "toolkit/Application.h"
 
@@ -86,6 +87,7 @@ void TFm_Main::FormShow(TObject*) {
   } catch (...) {
     // The login reports its own failures; nothing that escapes it matters here.
   }
+  platform::TraceStartup("login done");
   CurUser.UserName = u8"匿名登录"_ansi;
   lblMerch->SetCaption(u8"用户名称："_ansi + CurUser.UserName);
   UrlPanel->Hide();

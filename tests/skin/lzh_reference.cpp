@@ -18,6 +18,7 @@ class Reference {
 
   std::vector<std::uint8_t> Run(std::int64_t count) {
     std::vector<std::uint8_t> out;
+    if (count > 0 && count <= (std::int64_t{1} << 30)) out.reserve(static_cast<std::size_t>(count) + F);
     StartHuff();
     std::uint8_t text[N] = {};
     for (int i = 0; i < N - F; ++i) text[i] = ' ';

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "lzh_reference.h"
@@ -96,6 +99,25 @@ TEST(Lzh, DecoderAgreesWithThePlainDecoderOnArbitraryStreams) {
     EXPECT_GE(static_cast<std::int64_t>(ours.size()), count);
     EXPECT_LT(static_cast<std::int64_t>(ours.size()), count + lzh::LongestMatch);
     EXPECT_TRUE(ours == ReferenceUnpack(stream, count)) << "seed " << seed;
+  }
+}
+
+// Every package the fuzzer keeps and the embedded skin's package: the size
+// field (capped, as damaged sizes can be huge) and the stream after it.
+TEST(Lzh, DecoderAgreesWithThePlainDecoderOnCorpusAndEmbeddedPackages) {
+  std::vector<std::filesystem::path> inputs{LZH_EMBEDDED_PACKAGE};
+  for (const auto& entry : std::filesystem::directory_iterator(LZH_PACKAGE_CORPUS)) inputs.push_back(entry.path());
+  ASSERT_GT(inputs.size(), 5u);
+  for (const std::filesystem::path& input : inputs) {
+    std::ifstream file(input, std::ios::binary);
+    ASSERT_TRUE(file) << input;
+    const Bytes bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::int64_t count = 0;
+    for (std::size_t i = 0; i < 4 && i < bytes.size(); ++i) count |= std::int64_t{bytes[i]} << (8 * i);
+    count = std::min<std::int64_t>(count, 1 << 20);
+    const std::span<const std::uint8_t> stream =
+        bytes.size() > 4 ? std::span<const std::uint8_t>(bytes).subspan(4) : std::span<const std::uint8_t>();
+    EXPECT_TRUE(LzhUnpackBytes(stream, count) == ReferenceUnpack(stream, count)) << input;
   }
 }
 

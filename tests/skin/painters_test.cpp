@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <random>
@@ -233,6 +234,92 @@ TEST(SkinPainters, TilesStripsCellsBarsAndCentredFramesFromTheSkin) {
   EXPECT_TRUE(MatchesGolden(target.Snapshot(), "skin/tiles_strips_cells"));
 }
 
+// --- Drawing straight onto the destination ---------------------------------
+
+// A random picture of `frames` frames with scattered key-colour pixels.
+std::unique_ptr<TBitmap> RandomPicture(std::mt19937& random, int width, int height) {
+  auto picture = std::make_unique<TBitmap>();
+  picture->SetSize(width, height);
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(picture->ScanLine(y));
+    for (int x = 0; x < width; ++x) row[x] = random() % 5 == 0 ? 0xFF00FF : static_cast<std::uint32_t>(random()) & 0xFFFFFF;
+  }
+  return picture;
+}
+
+void ExpectSamePixels(const Canvas& actual, const Canvas& expected, const std::string& what) {
+  for (int y = 0; y < actual.Height(); ++y) {
+    for (int x = 0; x < actual.Width(); ++x) {
+      ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << what << " at " << x << "," << y;
+    }
+  }
+}
+
+// Painting draws parts straight onto the destination when they tile it; the
+// pixels must be those of composing the picture and transferring it, for
+// every margin, frame, tiling and transparency, including frames outside the
+// picture and margins wider than the frame.
+TEST(SkinPainters, NinePartPaintingEqualsComposingThenTransferring) {
+  std::mt19937 random(5);
+  const auto draw = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (int round = 0; round < 300; ++round) {
+    const int frames = draw(1, 3);
+    const bool vertical = draw(0, 1) == 1;
+    const int fw = draw(1, 16), fh = draw(1, 16);
+    auto picture = RandomPicture(random, vertical ? fw : fw * frames, vertical ? fh * frames : fh);
+    const TRect margins = Rect(draw(0, 8), draw(0, 8), draw(0, 8), draw(0, 8));
+    const TRect dest = Bounds(draw(-4, 10), draw(-4, 10), draw(1, 40), draw(1, 40));
+    const bool tile = draw(0, 1) == 1, transparent = draw(0, 1) == 1;
+    const int frame = draw(0, frames + 1);
+    Canvas painted(48, 48), composed(48, 48);
+    PaintPattern(painted);
+    PaintPattern(composed);
+    PaintSkinPicture(painted.Dc(), dest, picture.get(), vertical, tile, transparent, frames, frame, margins);
+    std::unique_ptr<TBitmap> built = BuildSkinPicture(dest, picture.get(), margins, vertical, tile, frames, frame);
+    if (built && transparent) DrawMasked(composed.Dc(), dest, built.get(), kSkinKeyColour);
+    if (built && !transparent) {
+      BitBlt(composed.Dc(), dest.left, dest.top, RectWidth(dest), RectHeight(dest), built->Canvas()->Handle(), 0, 0,
+             SRCCOPY);
+    }
+    ExpectSamePixels(painted, composed, "round " + std::to_string(round));
+  }
+}
+
+// Strips, cells and centred frames drawn transparently show what their
+// opaque drawing shows, less its key-colour pixels.
+TEST(SkinPainters, TransparentStripsCellsAndCentredFramesEqualTheirMaskedOpaqueDrawing) {
+  std::mt19937 random(11);
+  const auto draw = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (int round = 0; round < 300; ++round) {
+    const int frames = draw(1, 3);
+    const int fw = draw(1, 16), fh = draw(1, 16);
+    auto picture = RandomPicture(random, fw * frames, fh);
+    const TRect caps = Rect(draw(0, 8), 0, draw(0, 8), 0);
+    const TRect dest = Bounds(draw(-4, 10), draw(-4, 10), draw(1, 40), draw(1, 40));
+    const int frame = draw(1, frames);
+    const int kind = round % 3;
+    const auto paint = [&](HDC dc, bool transparent) {
+      TCanvas canvas;
+      canvas.SetHandle(dc);
+      if (kind == 0) PaintSkinStrip(&canvas, dest, picture.get(), false, transparent, frames, frame, caps);
+      if (kind == 1) PaintFrameCell(dc, dest, picture.get(), transparent, frames, frame);
+      if (kind == 2) PaintFrameCentered(dc, dest, picture.get(), transparent, frames, frame);
+      canvas.SetHandle(nullptr);
+    };
+    Canvas opaque(48, 48, RGB(255, 0, 255)), painted(48, 48), masked(48, 48);
+    paint(opaque.Dc(), false);
+    PaintPattern(painted);
+    PaintPattern(masked);
+    paint(painted.Dc(), true);
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 48; ++x) {
+        if (opaque.At(x, y) != RGB(255, 0, 255)) SetPixelV(masked.Dc(), x, y, opaque.At(x, y));
+      }
+    }
+    ExpectSamePixels(painted, masked, "round " + std::to_string(round) + " kind " + std::to_string(kind));
+  }
+}
+
 // --- Regions ---------------------------------------------------------------
 
 std::vector<RECT> RegionRects(HRGN region) {
@@ -319,6 +406,42 @@ TEST(SkinRegions, ManyRectanglesAreUnitedAcrossBatches) {
     for (int x = 0; x < 60; x += 3) EXPECT_EQ(PtInRegion(region, x, y) != 0, (x + y) % 2 == 0) << x << "," << y;
   }
   DeleteObject(region);
+}
+
+// Rows with the same runs are joined into bands; the region is the one that
+// one rectangle per run of every row gives.
+TEST(SkinRegions, BandsOfEqualRowsGiveTheSameRegionAsRowByRowRectangles) {
+  std::mt19937 random(3);
+  TBitmap picture;
+  picture.SetSize(40, 60);
+  std::vector<RECT> rows;
+  for (int y = 0; y < 60; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(picture.ScanLine(y));
+    if (y > 0 && random() % 3 != 0) {
+      std::memcpy(row, picture.ScanLine(y - 1), 40 * 4);  // a repeated row
+    } else {
+      for (int x = 0; x < 40; ++x) row[x] = random() % 4 == 0 ? 0xFF00FF : 0x100000u * (random() % 8);
+    }
+    for (int x = 0; x < 40;) {
+      while (x < 40 && row[x] == 0xFF00FF) ++x;
+      const int start = x;
+      while (x < 40 && row[x] != 0xFF00FF) ++x;
+      if (x > start) rows.push_back(RECT{start + 3, y + 2, x + 3, y + 3});
+    }
+  }
+  HRGN banded = RegionFromBitmap(&picture, 3, 2, 0, 0, 0, kSkinKeyColour);
+  std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rows.size() * sizeof(RECT));
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(rows.size());
+  std::memcpy(data.data() + sizeof(RGNDATAHEADER), rows.data(), rows.size() * sizeof(RECT));
+  HRGN expected = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+  EXPECT_TRUE(EqualRgn(banded, expected));
+  const std::vector<RECT> a = RegionRects(banded), b = RegionRects(expected);
+  EXPECT_EQ(a.size(), b.size());
+  DeleteObject(banded);
+  DeleteObject(expected);
 }
 
 TEST(SkinRegions, FrameOfTheSkinGivesTheWindowShape) {

@@ -1,8 +1,10 @@
 // The gtk backend on a real X screen: which backend is chosen, waiting
 // without spinning, surfaces presented and shaped as a screenshot shows
-// them, and real keyboard and mouse input as the platform's raw input.
+// them, real keyboard and mouse input as the platform's raw input, and the
+// browser engine loaded when a page view needs it.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <chrono>
@@ -115,6 +117,36 @@ TEST_F(GtkBackendTest, PresentedPixelsAndShapeReachTheScreen) {
   ASSERT_TRUE(screen);
   EXPECT_EQ(screen->PixelAt(400, 110) & 0xFFFFFF, 0xD02030u);
   EXPECT_NE(screen->PixelAt(150, 110) & 0xFFFFFF, 0xD02030u);
+}
+
+bool EngineLoaded() {
+  void* library = dlopen(BRELLIS_WEBKIT_SONAME, RTLD_NOW | RTLD_NOLOAD);
+  if (library != nullptr) dlclose(library);
+  return library != nullptr;
+}
+
+// A page view leaves the engine unloaded through the program's first frame
+// and until it is given an address (or shown); then the page loads.
+TEST_F(GtkBackendTest, TheBrowserEngineLoadsWhenAPageViewIsNeeded) {
+  if (EngineLoaded()) GTEST_SKIP() << "an earlier test in this process loaded the engine";
+  auto surface = Backend().CreateSurface(FakeWindow(0x10003), RECT{50, 60, 250, 160}, false);
+  std::unique_ptr<display::BrowserView> view = Backend().CreateBrowserView();
+  ASSERT_TRUE(view);
+  std::u16string loaded;
+  view->OnLoadFinished([&loaded](const std::u16string& address) { loaded = address; });
+  view->Place(FakeWindow(0x10003), RECT{10, 10, 190, 90}, false);
+  Fill(surface->BackingStore(), 0x2030D0);
+  surface->SetVisible(true);
+  Backend().Restack({surface.get()});
+  surface->Present(platform::Region(RECT{0, 0, 200, 100}));
+  Collect sink;
+  PumpUntil(sink, [] { return false; }, 500ms);
+  EXPECT_FALSE(EngineLoaded()) << "the engine was loaded before a page view needed it";
+  const std::string page = "file://" BRELLIS_XVFB_DIR "/page.html";
+  view->Navigate(std::u16string(page.begin(), page.end()));
+  EXPECT_TRUE(EngineLoaded());
+  PumpUntil(sink, [&loaded] { return !loaded.empty(); }, 10s);
+  EXPECT_EQ(loaded, std::u16string(page.begin(), page.end()));
 }
 
 TEST_F(GtkBackendTest, RealMouseAndKeysArriveAsRawInput) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/startup_trace.h"
 #include "platform/display/headless/headless.h"
 #ifdef BRELLIS_WITH_GTK
 #include "platform/display/gtk/gtk_backend.h"
@@ -47,7 +48,10 @@ std::unique_ptr<Backend> Choose() {
 
 Backend& Current() {
   std::unique_ptr<Backend>& backend = Slot();
-  if (!backend) backend = Choose();
+  if (!backend) {
+    backend = Choose();
+    TraceStartup("display open");
+  }
   return *backend;
 }
 

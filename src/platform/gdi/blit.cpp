@@ -72,8 +72,18 @@ Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcL
     const long long s = mirror ? srcStart + srcLength - 1 - j : srcStart + j;
     return (s >= 0 && s < srcLimit) ? static_cast<int>(s) : -1;
   };
-  for (int i = first; i < first + count; ++i) {
-    taps.nearest[static_cast<std::size_t>(i - first)] = actual(static_cast<long long>(i) * srcLength / dstLength);
+  // i * srcLength / dstLength, stepped without a division per index.
+  long long quotient = static_cast<long long>(first) * srcLength / dstLength;
+  long long remainder = static_cast<long long>(first) * srcLength % dstLength;
+  const long long step = srcLength / dstLength, stepRemainder = srcLength % dstLength;
+  for (int i = 0; i < count; ++i) {
+    taps.nearest[static_cast<std::size_t>(i)] = actual(quotient);
+    quotient += step;
+    remainder += stepRemainder;
+    if (remainder >= dstLength) {
+      remainder -= dstLength;
+      ++quotient;
+    }
   }
   if (!areas && !combine) return taps;
   taps.start.reserve(static_cast<std::size_t>(count) + 1);
@@ -188,6 +198,23 @@ Pixel CombineTaps(const SourceReader& source, const Taps& columns, const Taps& r
     }
   }
   return result & kWhite;
+}
+
+// Copies the pixels whose colour is not `key`.
+void CopyUnlessKey(Pixel* to, const Pixel* from, int count, Pixel key) {
+  for (int i = 0; i < count; ++i) {
+    if ((from[i] & kWhite) != key) to[i] = from[i];
+  }
+}
+
+// Whether `count` source columns follow each other without a gap or a
+// repeat (a stretch along the other axis only), all inside the source.
+bool Consecutive(const int* map, int count) {
+  if (count <= 0 || map[0] < 0) return count <= 0;
+  for (int i = 1; i < count; ++i) {
+    if (map[i] != map[0] + i) return false;
+  }
+  return true;
 }
 
 bool MaskBit(const BitmapObject* mask, int x, int y) {
@@ -315,6 +342,10 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
                           conversion == SourceReader::Conversion::None;
   const bool plainCopy = copySource && !stretched;
   const bool nearestCopy = copySource && stretched && !average && !combine;
+  // TransparentBlt's own case: source pixels copied unless they have the key.
+  const bool keyedCopy = rq.foreCode == 0xCC && rq.mask == nullptr && rq.transparentKey &&
+                         conversion == SourceReader::Conversion::None && !average && !combine;
+  const Pixel transparentKey = rq.transparentKey ? *rq.transparentKey : 0;
   HalftoneFilter filter(source, columns, rows);
   std::vector<Pixel> sRow, pRow;
   for (const RECT& box : scope.Clip().Rects()) {
@@ -328,12 +359,43 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
       int from = 0, to = span;
       while (from < to && map[from] < 0) ++from;
       while (to > from && map[to - 1] < 0) --to;
+      const bool rowCopy = Consecutive(map + from, to - from);
       for (int y = box.top; y < box.bottom; ++y) {
         const int sy = rows.nearest[static_cast<std::size_t>(y - bounds.top)];
         if (sy < 0) continue;
         const Pixel* sourceRow = srcSurface->Row(sy);
         Pixel* d = target.Row(y) + box.left;
+        if (rowCopy) {
+          if (to > from) std::memcpy(d + from, sourceRow + map[from], static_cast<std::size_t>(to - from) * sizeof(Pixel));
+          continue;
+        }
         for (int i = from; i < to; ++i) d[i] = sourceRow[map[i]];
+      }
+      continue;
+    }
+    if (keyedCopy) {
+      // Columns that map one to one (a stretch only along y) read the source
+      // row straight, like an unstretched copy.
+      const int* map = stretched ? columns.nearest.data() + (box.left - bounds.left) : nullptr;
+      int firstColumn = box.left - left + srcLeft;
+      if (stretched && span > 0 && Consecutive(map, span)) {
+        firstColumn = map[0];
+        map = nullptr;
+      }
+      for (int y = box.top; y < box.bottom; ++y) {
+        const int sy = stretched ? rows.nearest[static_cast<std::size_t>(y - bounds.top)] : y - top + srcTop;
+        if (sy < 0) continue;
+        const Pixel* sourceRow = srcSurface->Row(sy);
+        Pixel* d = target.Row(y) + box.left;
+        if (map != nullptr) {
+          for (int i = 0; i < span; ++i) {
+            if (map[i] < 0) continue;
+            const Pixel pixel = sourceRow[map[i]];
+            if ((pixel & kWhite) != transparentKey) d[i] = pixel;
+          }
+        } else {
+          CopyUnlessKey(d, sourceRow + firstColumn, span, transparentKey);
+        }
       }
       continue;
     }

@@ -19,8 +19,10 @@
 // (COLORONCOLOR).
 //
 // A destination rectangle with right < left or bottom < top draws nothing, and
-// so does a missing or empty picture or a frame count below 1. Every painter
-// composes in a memory bitmap of its own and transfers it in one operation.
+// so does a missing or empty picture or a frame count below 1. The painters
+// draw the result a composing memory bitmap would give: where the parts tile
+// the destination exactly they are drawn straight onto it, else composed in
+// a bitmap and transferred in one operation.
 
 // The key colour of transparent skin pictures.
 constexpr TColor kSkinKeyColour = 0xFF00FF;

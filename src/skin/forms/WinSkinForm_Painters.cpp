@@ -1,6 +1,9 @@
 // The skin picture painters: frames cut from picture strips, nine-part and
-// three-part scaling, tiling, transparent drawing with the key colour, and
-// window regions from pictures.
+// three-part scaling, tiling and transparent drawing with the key colour.
+// Where every destination pixel comes from exactly one part of the picture,
+// the parts are drawn straight onto the destination; otherwise (gaps that
+// show the composing bitmap's white, parts that overlap) they are composed
+// in a bitmap first, which is what the result is defined by.
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -51,6 +54,63 @@ void Transfer(HDC dc, const TRect& dest, TBitmap* bitmap, bool transparent) {
   }
 }
 
+// A frame wholly inside its picture: every part cut from it has pixels.
+bool Inside(const FrameBox& f, TBitmap* picture) {
+  return f.width > 0 && f.height > 0 && f.x >= 0 && f.y >= 0 && f.x + f.width <= picture->Width() &&
+         f.y + f.height <= picture->Height();
+}
+
+// Whether parts may be drawn straight onto `dc`: not from the DC itself, and
+// not into a monochrome bitmap, which would turn colours into black and
+// white by a different DC's background colour than composing does.
+bool DirectTarget(HDC dc, TBitmap* picture) {
+  if (dc == nullptr || dc == picture->Canvas()->Handle()) return false;
+  BITMAP bitmap{};
+  HGDIOBJ selected = GetCurrentObject(dc, OBJ_BITMAP);
+  return selected == nullptr || GetObjectW(selected, sizeof bitmap, &bitmap) == 0 || bitmap.bmBitsPixel != 1;
+}
+
+// Draws parts of a picture straight onto a DC at an origin: each part
+// stretched by dropping or repeating pixels, opaque or leaving the
+// destination where the picture has the key colour.
+class DirectParts {
+ public:
+  DirectParts(HDC dc, TBitmap* picture, bool transparent, int x, int y)
+      : dc_(dc), source_(picture->Canvas()->Handle()), transparent_(transparent), x_(x), y_(y),
+        previousMode_(SetStretchBltMode(dc, COLORONCOLOR)) {}
+  ~DirectParts() { SetStretchBltMode(dc_, previousMode_); }
+  DirectParts(const DirectParts&) = delete;
+  DirectParts& operator=(const DirectParts&) = delete;
+
+  void Part(int x, int y, int width, int height, int sx, int sy, int sourceWidth, int sourceHeight) {
+    if (width <= 0 || height <= 0) return;
+    if (transparent_) {
+      TransparentBlt(dc_, x_ + x, y_ + y, width, height, source_, sx, sy, sourceWidth, sourceHeight, kSkinKeyColour);
+    } else {
+      StretchBlt(dc_, x_ + x, y_ + y, width, height, source_, sx, sy, sourceWidth, sourceHeight, SRCCOPY);
+    }
+  }
+
+  // The source rectangle (sx, sy, tw, th) repeated unscaled over `area`, the
+  // last row and column cut at its edges.
+  void Tiles(const TRect& area, int sx, int sy, int tw, int th) {
+    for (int y = area.top; y < area.bottom; y += th) {
+      const int height = std::min(th, area.bottom - y);
+      for (int x = area.left; x < area.right; x += tw) {
+        const int width = std::min(tw, area.right - x);
+        Part(x, y, width, height, sx, sy, width, height);
+      }
+    }
+  }
+
+ private:
+  HDC dc_;
+  HDC source_;
+  bool transparent_;
+  int x_, y_;
+  int previousMode_;
+};
+
 bool IsNtFamily() { return (GetVersion() & 0x80000000u) == 0; }
 
 // A monochrome mask of the top-left width × height pixels: 1 where the bitmap
@@ -79,55 +139,6 @@ HBITMAP KeyMask(TBitmap* bitmap, int width, int height, COLORREF key) {
   SetBkColor(source, previous);
   return mask;
 }
-
-// Rectangles for ExtCreateRegion: room for 500 at first and 500 more each time
-// it is full; every 2000 rectangles become a region united with the result.
-class RegionBuilder {
- public:
-  RegionBuilder() : result_(CreateRectRgn(0, 0, 0, 0)) {}
-
-  void Add(const RECT& rect) {
-    if (count_ == capacity_) {
-      capacity_ += kGrowth;
-      storage_.resize(sizeof(RGNDATAHEADER) + static_cast<std::size_t>(capacity_) * sizeof(RECT));
-    }
-    Rects()[count_++] = rect;
-    if (count_ == kBatch) Flush();
-  }
-
-  HRGN Finish() {
-    Flush();
-    return result_;
-  }
-
- private:
-  static constexpr int kGrowth = 500;
-  static constexpr int kBatch = 2000;
-
-  RECT* Rects() { return reinterpret_cast<RECT*>(storage_.data() + sizeof(RGNDATAHEADER)); }
-
-  void Flush() {
-    if (count_ == 0) return;
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(storage_.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(count_);
-    header->nRgnSize = static_cast<DWORD>(count_) * sizeof(RECT);
-    RECT bound = Rects()[0];
-    for (int i = 1; i < count_; ++i) UnionRect(&bound, &bound, &Rects()[i]);
-    header->rcBound = bound;
-    const DWORD size = static_cast<DWORD>(sizeof(RGNDATAHEADER) + static_cast<std::size_t>(count_) * sizeof(RECT));
-    HRGN batch = ExtCreateRegion(nullptr, size, reinterpret_cast<const RGNDATA*>(storage_.data()));
-    CombineRgn(result_, result_, batch, RGN_OR);
-    DeleteObject(batch);
-    count_ = 0;
-  }
-
-  std::vector<std::uint8_t> storage_;
-  int capacity_ = 0;
-  int count_ = 0;
-  HRGN result_;
-};
 
 }  // namespace
 
@@ -161,9 +172,45 @@ std::unique_ptr<TBitmap> BuildSkinPicture(const TRect& dest, TBitmap* picture, c
   return result;
 }
 
+namespace {
+
+// The nine parts drawn straight onto the DC, when margins and frame leave
+// each destination pixel exactly one source pixel; false when they do not.
+bool PaintNinePartDirect(HDC dc, const TRect& dest, TBitmap* picture, const TRect& margins, bool vertical, bool tile,
+                         bool transparent, int frameCount, int frame) {
+  const std::optional<FrameBox> f = FrameOf(picture, vertical, frameCount, frame);
+  const int w = RectWidth(dest), h = RectHeight(dest);
+  if (!f || w <= 0 || h <= 0 || !Inside(*f, picture) || !DirectTarget(dc, picture)) return false;
+  int l = margins.left, t = margins.top, r = margins.right, b = margins.bottom;
+  if (w < l + r) l = r = 0;
+  if (h < t + b) t = b = 0;
+  const int fx = f->x, fy = f->y, fw = f->width, fh = f->height;
+  const int cw = fw - r - l, ch = fh - b - t;  // the centre's size in the picture
+  if (l < 0 || t < 0 || r < 0 || b < 0 || cw < 0 || ch < 0) return false;
+  if ((w - r - l > 0 && cw == 0) || (h - b - t > 0 && ch == 0)) return false;
+  DirectParts parts(dc, picture, transparent, dest.left, dest.top);
+  parts.Part(0, 0, l, t, fx, fy, l, t);
+  parts.Part(0, h - b, l, b, fx, fy + fh - b, l, b);
+  parts.Part(w - r, 0, r, t, fx + fw - r, fy, r, t);
+  parts.Part(0, t, l, h - b - t, fx, fy + t, l, ch);
+  parts.Part(l, 0, w - r - l, t, fx + l, fy, cw, t);
+  if (tile) {
+    parts.Tiles(Rect(l, t, w - r, h - b), fx + l, fy + t, cw, ch);
+  } else {
+    parts.Part(l, t, w - r - l, h - b - t, fx + l, fy + t, cw, ch);
+  }
+  parts.Part(w - r, h - b, r, b, fx + fw - r, fy + fh - b, r, b);
+  parts.Part(w - r, t, r, h - b - t, fx + fw - r, fy + t, r, ch);
+  parts.Part(l, h - b, w - r - l, b, fx + l, fy + fh - b, cw, b);
+  return true;
+}
+
+}  // namespace
+
 void PaintSkinPicture(HDC dc, const TRect& dest, TBitmap* picture, bool vertical, bool tile, bool transparent,
                       int frameCount, int frame, const TRect& margins) {
   if (Inverted(dest)) return;
+  if (PaintNinePartDirect(dc, dest, picture, margins, vertical, tile, transparent, frameCount, frame)) return;
   std::unique_ptr<TBitmap> built = BuildSkinPicture(dest, picture, margins, vertical, tile, frameCount, frame);
   if (built) Transfer(dc, dest, built.get(), transparent);
 }
@@ -188,11 +235,25 @@ void PaintSkinStrip(TCanvas* canvas, const TRect& dest, TBitmap* picture, bool v
   if (canvas == nullptr || !f || Inverted(dest)) return;
   const int w = RectWidth(dest), h = RectHeight(dest);
   if (w == 0 || h == 0) return;
+  const int middle = f->width - caps.left - caps.right;
+  HDC target = canvas->Handle();
+  // Caps side by side within the strip and a middle part to fill between
+  // them: the parts do not overlap, so they go straight to the canvas.
+  if (Inside(*f, picture) && caps.left >= 0 && caps.right >= 0 && caps.left + caps.right <= w && middle >= 0 &&
+      (middle > 0 || caps.left + caps.right == w) && DirectTarget(target, picture)) {
+    DirectParts parts(target, picture, transparent, dest.left, dest.top);
+    parts.Part(0, 0, caps.left, h, f->x, f->y, caps.left, f->height);
+    for (int x = caps.left; x < w - caps.right; x += middle) {
+      const int width = std::min(middle, w - caps.right - x);
+      parts.Part(x, 0, width, h, f->x + caps.left, f->y, width, f->height);
+    }
+    parts.Part(w - caps.right, 0, caps.right, h, f->x + f->width - caps.right, f->y, caps.right, f->height);
+    return;
+  }
   std::unique_ptr<TBitmap> strip = WorkBitmap(w, h);
   HDC dc = strip->Canvas()->Handle();
   HDC src = picture->Canvas()->Handle();
   Stretch(dc, 0, 0, caps.left, h, src, f->x, f->y, caps.left, f->height);
-  const int middle = f->width - caps.left - caps.right;
   // Caps that cover the whole frame leave no middle part to repeat.
   if (middle > 0) {
     for (int x = caps.left; x < w - caps.right; x += middle) {
@@ -200,7 +261,7 @@ void PaintSkinStrip(TCanvas* canvas, const TRect& dest, TBitmap* picture, bool v
     }
   }
   Stretch(dc, w - caps.right, 0, caps.right, h, src, f->x + f->width - caps.right, f->y, caps.right, f->height);
-  Transfer(canvas->Handle(), dest, strip.get(), transparent);
+  Transfer(target, dest, strip.get(), transparent);
 }
 
 void PaintFrameCell(HDC dc, const TRect& dest, TBitmap* picture, bool transparent, int frameCount, int frame) {
@@ -208,6 +269,10 @@ void PaintFrameCell(HDC dc, const TRect& dest, TBitmap* picture, bool transparen
   if (!f || Inverted(dest)) return;
   const int w = RectWidth(dest), h = RectHeight(dest);
   if (w == 0 || h == 0) return;
+  if (Inside(*f, picture) && DirectTarget(dc, picture)) {
+    DirectParts(dc, picture, transparent, dest.left, dest.top).Part(0, 0, w, h, f->x, f->y, f->width, f->height);
+    return;
+  }
   std::unique_ptr<TBitmap> cell = WorkBitmap(w, h);
   Stretch(cell->Canvas()->Handle(), 0, 0, w, h, picture->Canvas()->Handle(), f->x, f->y, f->width, f->height);
   Transfer(dc, dest, cell.get(), transparent);
@@ -216,10 +281,14 @@ void PaintFrameCell(HDC dc, const TRect& dest, TBitmap* picture, bool transparen
 void PaintFrameCentered(HDC dc, const TRect& dest, TBitmap* picture, bool transparent, int frameCount, int frame) {
   const std::optional<FrameBox> f = FrameOf(picture, false, frameCount, frame);
   if (!f || f->width == 0 || Inverted(dest)) return;
-  std::unique_ptr<TBitmap> cell = WorkBitmap(f->width, f->height);
-  BitBlt(cell->Canvas()->Handle(), 0, 0, f->width, f->height, picture->Canvas()->Handle(), f->x, f->y, SRCCOPY);
   const int x = dest.left + (RectWidth(dest) - f->width) / 2;
   const int y = dest.top + (RectHeight(dest) - f->height) / 2;
+  if (Inside(*f, picture) && DirectTarget(dc, picture)) {
+    DirectParts(dc, picture, transparent, x, y).Part(0, 0, f->width, f->height, f->x, f->y, f->width, f->height);
+    return;
+  }
+  std::unique_ptr<TBitmap> cell = WorkBitmap(f->width, f->height);
+  BitBlt(cell->Canvas()->Handle(), 0, 0, f->width, f->height, picture->Canvas()->Handle(), f->x, f->y, SRCCOPY);
   Transfer(dc, Bounds(x, y, f->width, f->height), cell.get(), transparent);
 }
 
@@ -262,35 +331,4 @@ void DrawMasked(HDC dc, const TRect& dest, TBitmap* bitmap, TColor key) {
     SetTextColor(dc, previousText);
   }
   DeleteObject(mask);
-}
-
-HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
-                      int redTolerance, TColor key) {
-  if (bitmap == nullptr) return nullptr;
-  bitmap->SetPixelFormat(TPixelFormat::pf32bit);
-  const COLORREF keyColour = ColorToRGB(key);
-  const int lowRed = GetRValue(keyColour), lowGreen = GetGValue(keyColour), lowBlue = GetBValue(keyColour);
-  const int highRed = std::min(lowRed + redTolerance, 255);
-  const int highGreen = std::min(lowGreen + greenTolerance, 255);
-  const int highBlue = std::min(lowBlue + blueTolerance, 255);
-  const auto transparent = [&](std::uint32_t pixel) {
-    const int blue = static_cast<int>(pixel & 0xFF), green = static_cast<int>((pixel >> 8) & 0xFF),
-              red = static_cast<int>((pixel >> 16) & 0xFF);
-    return red >= lowRed && red <= highRed && green >= lowGreen && green <= highGreen && blue >= lowBlue &&
-           blue <= highBlue;
-  };
-  RegionBuilder builder;
-  const int width = bitmap->Width();
-  for (int y = 0; y < bitmap->Height(); ++y) {
-    // Each row is found by its own scan line, so one-row bitmaps work too.
-    const auto* row = reinterpret_cast<const std::uint32_t*>(bitmap->ScanLine(y));
-    int x = 0;
-    while (x < width) {
-      while (x < width && transparent(row[x])) ++x;
-      const int start = x;
-      while (x < width && !transparent(row[x])) ++x;
-      if (x > start) builder.Add(RECT{start + xOffset, y + yOffset, x + xOffset, y + 1 + yOffset});
-    }
-  }
-  return builder.Finish();
 }

@@ -71,7 +71,8 @@ void CreateView(HWND hwnd, BrowserState& state) {
 LRESULT BrowserProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      // The engine starts with the window, before any address is asked for.
+      // The page view comes with the window; the backend starts its engine
+      // when the view is first shown or given an address.
       CreateView(hwnd, Browsers()[hwnd]);
       return 0;
     case WM_ERASEBKGND:

@@ -3,8 +3,10 @@
 #include "platform/display/gtk/gtk_backend.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
+#include "platform/base/startup_trace.h"
 #include "platform/display/gtk/gtk_internal.h"
 
 #include <gdk/gdkx.h>
@@ -228,6 +230,7 @@ void GtkBackend::EndDragWhenReleased() {
 }
 
 void GtkBackend::FrameDrawn(HWND window) {
+  TraceStartup("first frame presented");
   if (FrameObserver()) FrameObserver()(window);
 }
 
@@ -255,6 +258,11 @@ std::vector<WebPageView*> GtkBackend::ViewsIn(HWND window) const {
 }
 
 std::unique_ptr<Backend> Create() {
+  // The program draws with cairo and never with GL; without this GDK would
+  // load the GL driver at start-up and try a context on every visual, which
+  // costs more than everything else the first frame needs. A value the user
+  // set is kept.
+  setenv("GDK_GL", "disable", 0);
   if (!gtk_init_check(nullptr, nullptr)) return nullptr;
   return std::make_unique<GtkBackend>();
 }

@@ -148,6 +148,10 @@ class WebPageView : public BrowserView {
   void Join(GtkSurface& surface);
   void Leave(GtkSurface& surface);
 
+  // Loads the engine and makes its view (starting the engine's processes)
+  // unless that is done: when the view is first shown or given an address.
+  void Start();
+
  private:
   static void OnLoadChanged(GtkWidget* view, int loadEvent, gpointer self);
   void Apply();
