@@ -10,7 +10,9 @@ void RegisterStandardControls() {
   static const bool done = [] {
     for (TClass cls : {TForm::ClassInfo(), TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
                        TEdit::ClassInfo(), TButton::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
-                       TImageList::ClassInfo()}) {
+                       TImageList::ClassInfo(), TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
+                       TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(), TBitBtn::ClassInfo(),
+                       TBevel::ClassInfo(), TShape::ClassInfo()}) {
       RegisterClass(cls);
     }
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);

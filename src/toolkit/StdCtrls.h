@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/StdCtrls_Buttons.h"
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
