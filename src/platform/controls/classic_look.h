@@ -10,6 +10,7 @@
 
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
+#include "platform/controls/tab_looks.h"
 
 namespace platform {
 
@@ -71,6 +72,16 @@ class ControlPainter {
   virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
   virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
   virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
+
+  // Tab controls: the strip behind the tabs, then each tab (the selected
+  // one last, over its neighbours); status bars: the background, each part
+  // (the control sends WM_DRAWITEM for owner-drawn ones after their
+  // border) and the size grip.
+  virtual void TabStrip(HDC dc, const TabStripLook& look);
+  virtual void TabItem(HDC dc, const TabItemLook& look);
+  virtual void StatusBarBackground(HDC dc, const RECT& client);
+  virtual void StatusBarPart(HDC dc, const StatusPartLook& look);
+  virtual void StatusBarGrip(HDC dc, const RECT& grip);
 };
 
 ControlPainter& CurrentPainter();

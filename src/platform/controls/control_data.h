@@ -54,5 +54,6 @@ void RegisterEditClass();
 void RegisterProgressClass();
 void RegisterUpDownClass();
 void RegisterTrackBarClass();
+void RegisterTabControlClass();
 
 }  // namespace platform

@@ -30,6 +30,7 @@ void RegisterStandardControls() {
   RegisterProgressClass();
   RegisterUpDownClass();
   RegisterTrackBarClass();
+  RegisterTabControlClass();
 }
 
 }  // namespace platform
