@@ -55,5 +55,6 @@ void RegisterProgressClass();
 void RegisterUpDownClass();
 void RegisterTrackBarClass();
 void RegisterTabControlClass();
+void RegisterStatusBarClass();
 
 }  // namespace platform

@@ -31,6 +31,7 @@ void RegisterStandardControls() {
   RegisterUpDownClass();
   RegisterTrackBarClass();
   RegisterTabControlClass();
+  RegisterStatusBarClass();
 }
 
 }  // namespace platform
