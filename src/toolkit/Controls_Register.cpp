@@ -16,6 +16,10 @@ void RegisterStandardControls() {
       RegisterClass(cls);
     }
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TTabSheet::ClassInfo(),
+                       TStatusBar::ClassInfo()}) {
+      RegisterClass(cls);
+    }
     return true;
   }();
   (void)done;

@@ -113,22 +113,26 @@ void Paint(HWND hwnd, StatusData& data, HDC dc) {
   RECT client{};
   GetClientRect(hwnd, &client);
   painter.StatusBarBackground(dc, client);
+  const bool grip = (Style(hwnd) & SBARS_SIZEGRIP) != 0;
+  const RECT gripRect = GripRect(hwnd);
   auto draw = [&](std::size_t index, const StatusPart& part, const RECT& rect) {
     StatusPartLook look;
     look.rect = rect;
+    // A part that reaches the grip ends where the grip begins.
+    if (grip && look.rect.right > gripRect.left) look.rect.right = std::max(look.rect.left, gripRect.left);
     look.text = part.text;
     look.type = part.type;
     look.ownerDrawn = (part.type & SBT_OWNERDRAW) != 0;
     look.font = FontOf(data);
     painter.StatusBarPart(dc, look);
-    if (look.ownerDrawn) DrawOwnerPart(hwnd, index, part, dc, rect);
+    if (look.ownerDrawn) DrawOwnerPart(hwnd, index, part, dc, look.rect);
   };
   if (data.simple) {
     draw(SB_SIMPLEID, data.simplePart, PartRect(hwnd, data, 0));
   } else {
     for (std::size_t i = 0; i < data.parts.size(); ++i) draw(i, data.parts[i], PartRect(hwnd, data, i));
   }
-  if (Style(hwnd) & SBARS_SIZEGRIP) painter.StatusBarGrip(dc, GripRect(hwnd));
+  if (grip) painter.StatusBarGrip(dc, gripRect);
 }
 
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
