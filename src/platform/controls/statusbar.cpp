@@ -137,10 +137,11 @@ void Paint(HWND hwnd, StatusData& data, HDC dc) {
 
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
-// The part SB_SETTEXT and SB_GETTEXT address: the simple part in simple
-// mode or for SB_SIMPLEID.
+// The part SB_SETTEXT addresses: SB_SIMPLEID the simple part, any other
+// index a part, whatever the mode. SB_GETTEXT reads the simple part while
+// the bar is in simple mode.
 StatusPart* Addressed(StatusData& data, WPARAM index) {
-  if (index == SB_SIMPLEID || data.simple) return &data.simplePart;
+  if (index == SB_SIMPLEID) return &data.simplePart;
   if (index >= data.parts.size()) return nullptr;
   return &data.parts[index];
 }
@@ -162,7 +163,7 @@ LRESULT SetText(HWND hwnd, StatusData& data, WPARAM wParam, LPARAM lParam, bool 
 }
 
 LRESULT GetText(StatusData& data, WPARAM index, LPARAM buffer, bool wide, bool lengthOnly) {
-  StatusPart* part = Addressed(data, index);
+  StatusPart* part = data.simple ? &data.simplePart : Addressed(data, index);
   if (part == nullptr) return 0;
   if (part->type & SBT_OWNERDRAW) return lengthOnly ? MAKELONG(0, part->type) : part->ownerData;
   std::size_t length = part->text.size();

@@ -202,7 +202,9 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       Redraw(hwnd);
       return 0;
     case WM_LBUTTONDOWN: {
-      if (tabs::Style(hwnd) & TCS_FOCUSONBUTTONDOWN) SetFocus(hwnd);
+      // Tabs take the focus when clicked; buttons only with TCS_FOCUSONBUTTONDOWN.
+      const DWORD style = tabs::Style(hwnd);
+      if (!(style & TCS_FOCUSNEVER) && (!(style & TCS_BUTTONS) || (style & TCS_FOCUSONBUTTONDOWN))) SetFocus(hwnd);
       const int hit = tabs::HitTest(hwnd, *data, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, nullptr);
       if (hit >= 0) Choose(hwnd, hit);
       return 0;

@@ -115,8 +115,12 @@ TEST_F(StatusBarTest, SimpleModeHasItsOwnTextAndOnePart) {
   EXPECT_TRUE(SendMessageW(bar, SB_ISSIMPLE, 0, 0));
   EXPECT_EQ(codes, std::vector<UINT>{SBN_SIMPLEMODECHANGE});
   SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(u"simple"));
+  // Parts keep their own text meanwhile; reading any part reads the simple one.
+  SendMessageW(bar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(u"second"));
   WCHAR text[32]{};
   SendMessageW(bar, SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(std::u16string(text), u"simple");
+  SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(std::u16string(text), u"simple");
   RECT client{};
   GetClientRect(bar, &client);
@@ -124,6 +128,8 @@ TEST_F(StatusBarTest, SimpleModeHasItsOwnTextAndOnePart) {
   SendMessageW(bar, SB_SIMPLE, FALSE, 0);
   SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(std::u16string(text), u"part");
+  SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(std::u16string(text), u"second");
   EXPECT_EQ(PartRect(bar, 0).right, 80);
   EXPECT_EQ(codes.size(), 2u);
 }

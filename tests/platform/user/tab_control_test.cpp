@@ -321,6 +321,7 @@ TEST_F(TabControlTest, TheParentMayRefuseASelection) {
   ClickItem(tabs, 1);
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(codes, (std::vector<UINT>{TCN_SELCHANGING, TCN_SELCHANGE}));
+  EXPECT_EQ(GetFocus(), tabs);  // tabs take the focus when clicked
   // A click on the selected tab or beside the tabs says nothing.
   codes.clear();
   ClickItem(tabs, 1);
