@@ -77,6 +77,23 @@ void ShowScroller(HWND hwnd, TabData& data, bool show, const RECT& client, DWORD
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
+// Whether `point` is over the tab's image: the image and the text stand
+// centred together, as the painter draws them.
+bool OverIcon(HWND hwnd, const TabData& data, const TabItem& item, POINT point) {
+  int iconWidth = 0, iconHeight = 0;
+  if (data.images == nullptr || item.image < 0 || (Style(hwnd) & TCS_VERTICAL) ||
+      !ImageList_GetIconSize(data.images, &iconWidth, &iconHeight)) {
+    return false;
+  }
+  HDC dc = GetDC(hwnd);
+  const int textWidth = TextWidth(dc, data.font != nullptr ? data.font : DefaultControlFont(), item.text,
+                                  static_cast<int>(item.text.size()));
+  ReleaseDC(hwnd, dc);
+  const int block = textWidth + iconWidth + (item.text.empty() ? 0 : 3);
+  const int left = (item.rect.left + item.rect.right) / 2 - block / 2;
+  return point.x >= left && point.x < left + iconWidth;
+}
+
 }  // namespace
 
 DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
@@ -203,16 +220,7 @@ int HitTest(HWND hwnd, const TabData& data, POINT point, UINT* flags) {
   if (!PtInRect(&strip, point)) return -1;
   for (std::size_t i = 0; i < data.items.size(); ++i) {
     if (!PtInRect(&data.items[i].rect, point)) continue;
-    if (flags != nullptr) {
-      *flags = TCHT_ONITEMLABEL;
-      int iconWidth = 0, iconHeight = 0;
-      const RECT& r = data.items[i].rect;
-      if (data.images != nullptr && data.items[i].image >= 0 &&
-          ImageList_GetIconSize(data.images, &iconWidth, &iconHeight) &&
-          point.x < r.left + data.paddingX + iconWidth && !(Style(hwnd) & TCS_VERTICAL)) {
-        *flags = TCHT_ONITEMICON;
-      }
-    }
+    if (flags != nullptr) *flags = OverIcon(hwnd, data, data.items[i], point) ? TCHT_ONITEMICON : TCHT_ONITEMLABEL;
     return static_cast<int>(i);
   }
   return -1;

@@ -246,6 +246,20 @@ TEST_F(TabControlTest, RectanglesDisplayAreaAndSizes) {
   EXPECT_EQ(SendMessageW(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
   EXPECT_EQ(hit.flags, TCHT_NOWHERE);
   EXPECT_EQ(SendMessageW(tabs, TCM_HITTEST, 0, 0), -1);
+  // The image stands before the text, the two centred together.
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+  HWND pictured = Tabs(0);
+  SendMessageW(pictured, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  Add(pictured, u"A longer caption", 0);
+  const RECT r = ItemRect(pictured, 0);
+  hit.pt = POINT{r.left + 6 + 8, r.top + 5};
+  EXPECT_EQ(SendMessageW(pictured, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 0);
+  EXPECT_EQ(hit.flags, TCHT_ONITEMICON);
+  hit.pt = POINT{r.right - 10, r.top + 5};
+  SendMessageW(pictured, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  EXPECT_EQ(hit.flags, TCHT_ONITEMLABEL);
+  DestroyWindow(pictured);
+  ImageList_Destroy(images);
 }
 
 TEST_F(TabControlTest, MultipleRowsBringTheSelectedRowToTheDisplayArea) {
