@@ -17,6 +17,9 @@ namespace {
 using tabs::TabData;
 using tabs::TabItem;
 
+// The scroller's report of a new position (SB_THUMBPOSITION).
+constexpr WORD kScrollThumbPosition = 4;
+
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
 void Relayout(HWND hwnd, TabData& data) {
@@ -225,7 +228,7 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
       // The scroller moved: its position is the first tab shown.
       if (reinterpret_cast<HWND>(lParam) == data->scroller && data->scroller != nullptr &&
-          LOWORD(wParam) == 4 /* SB_THUMBPOSITION */) {
+          LOWORD(wParam) == kScrollThumbPosition) {
         data->firstVisible = static_cast<short>(HIWORD(wParam));
         Relayout(hwnd, *data);
       }
@@ -301,7 +304,7 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return previous;
     }
     case TCM_SETMINTABWIDTH: {
-      const int previous = data->minWidth >= 0 ? data->minWidth : 54;
+      const int previous = data->minWidth >= 0 ? data->minWidth : tabs::kDefaultMinWidth;
       data->minWidth = static_cast<int>(lParam);
       Relayout(hwnd, *data);
       return previous;

@@ -9,6 +9,9 @@
 
 namespace platform::tabs {
 
+// The least width of a tab sized from its text, until TCM_SETMINTABWIDTH.
+constexpr int kDefaultMinWidth = 54;
+
 struct TabItem {
   std::u16string text;
   int image = -1;

@@ -11,7 +11,6 @@
 namespace platform::tabs {
 namespace {
 
-constexpr int kDefaultMinWidth = 54;
 constexpr int kDefaultFixedWidth = 96;
 constexpr int kSelectedGrowth = 2;  // the selected tab stands out by this much
 constexpr int kButtonGap = 3;

@@ -212,7 +212,7 @@ TEST_F(TabControlTest, RectanglesDisplayAreaAndSizes) {
   EXPECT_EQ(SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(70, 0)), MAKELONG(80, 30));
   // Padding widens tabs that are sized from their text.
   SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~static_cast<LONG>(TCS_FIXEDWIDTH));
-  SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, 0);
+  EXPECT_EQ(SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, 0), 54);
   const int narrow = ItemRect(tabs, 0).right - ItemRect(tabs, 0).left;
   SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(16, 3));
   EXPECT_EQ(ItemRect(tabs, 0).right - ItemRect(tabs, 0).left, narrow + 20);
