@@ -35,7 +35,8 @@ bool ValidIndex(const TabData& data, WPARAM index) {
 template <class Item>
 void Store(TabItem& item, const Item& from) {
   if (from.mask & TCIF_TEXT) {
-    if (from.pszText == nullptr) {
+    // LPSTR_TEXTCALLBACK ((LPTSTR)-1) asks for text this control never requests: no text.
+    if (from.pszText == nullptr || reinterpret_cast<INT_PTR>(from.pszText) == -1) {
       item.text.clear();
     } else if constexpr (std::is_same_v<Item, TCITEMW>) {
       item.text = from.pszText;

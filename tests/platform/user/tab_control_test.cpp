@@ -106,6 +106,11 @@ TEST_F(TabControlTest, ItemMessagesAnswerAsWindows) {
   EXPECT_EQ(SendMessageW(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ansi)), 0);
   EXPECT_EQ(SendMessageW(tabs, TCM_INSERTITEMA, 99, reinterpret_cast<LPARAM>(&ansi)), 3);  // past the end: appended
   EXPECT_EQ(SendMessageW(tabs, TCM_INSERTITEMW, 0, 0), -1);
+  TCITEMW callback{};
+  callback.mask = TCIF_TEXT;
+  callback.pszText = reinterpret_cast<LPWSTR>(static_cast<INT_PTR>(-1));
+  EXPECT_EQ(SendMessageW(tabs, TCM_INSERTITEMW, 4, reinterpret_cast<LPARAM>(&callback)), 4);
+  EXPECT_EQ(SendMessageW(tabs, TCM_DELETEITEM, 4, 0), TRUE);
   EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1);
 
