@@ -189,3 +189,229 @@ const TEnumInfo& UDAlignButtonType();
 
 // End of track bar, progress bar and up-down.
 // ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
+// Tab control, page control with its tab sheets, and status bar
+// ("SysTabControl32", "msctls_statusbar32").
+
+#include "toolkit/Classes_Collection.h"
+#include "toolkit/Classes_Strings.h"
+
+class TImageList;
+class TPageControl;
+
+enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum class TStatusPanelStyle { psText, psOwnerDraw };
+enum class TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+
+using TTabChangingEvent = std::function<void(TObject* sender, bool& allowChange)>;
+
+// What the tab control and the page control share: the tab window, its
+// look, the images of its tabs and the events of a selection by the user.
+class TCustomTabControl : public TWinControl {
+  T_CLASS(TCustomTabControl, TWinControl)
+
+ public:
+  explicit TCustomTabControl(TComponent* owner);
+
+  TTabPosition TabPosition() const { return tabPosition_; }
+  void SetTabPosition(TTabPosition value);
+  TTabStyle Style() const { return style_; }
+  void SetStyle(TTabStyle value);
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool value);
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* value);
+  // The part of the client area inside the tabs and the frame.
+  TRect DisplayRect();
+
+  void WndProc(TMessage& message) override;
+
+  TNotifyEvent OnChange;
+  TTabChangingEvent OnChanging;
+
+ protected:
+  struct TTabEntry {
+    AnsiString caption;
+    int imageIndex = -1;
+  };
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void AdjustClientRect(TRect& rect) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // The tabs shown now and the selected one (-1: none), pushed to the window.
+  void SetTabs(std::vector<TTabEntry> tabs, int selected);
+  int SelectedTab() const { return selected_; }
+  void SelectTab(int index);
+  virtual bool CanChange();
+  // The user chose tab `index` (the window shows it already).
+  virtual void TabChosen(int index);
+  virtual void Change();
+
+ private:
+  void SendTabs();
+  void Restyle();
+
+  std::vector<TTabEntry> tabs_;
+  int selected_ = -1;
+  TTabPosition tabPosition_ = TTabPosition::tpTop;
+  TTabStyle style_ = TTabStyle::tsTabs;
+  bool multiLine_ = false;
+  TImageList* images_ = nullptr;
+};
+
+// Tabs without pages: the control shows the same content for every tab.
+class TTabControl : public TCustomTabControl {
+  T_CLASS(TTabControl, TCustomTabControl)
+
+ public:
+  explicit TTabControl(TComponent* owner);
+
+  TStrings* Tabs() const { return tabs_.get(); }
+  void SetTabsList(TStrings* value) { tabs_->Assign(value); }
+  int TabIndex() const { return SelectedTab(); }
+  void SetTabIndex(int value);
+
+ private:
+  void TabsChanged();
+
+  std::unique_ptr<TStrings> tabs_;
+};
+
+// One page of a page control; its tab shows its caption and image.
+class TTabSheet : public TWinControl {
+  T_CLASS(TTabSheet, TWinControl)
+
+ public:
+  explicit TTabSheet(TComponent* owner);
+  ~TTabSheet() override;
+
+  TPageControl* PageControl() const { return pageControl_; }
+  void SetPageControl(TPageControl* value);
+  // Its place among the page control's pages, or -1.
+  int PageIndex() const;
+  void SetPageIndex(int value);
+  bool TabVisible() const { return tabVisible_; }
+  void SetTabVisible(bool value);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+
+  void SetParent(TWinControl* parent) override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  friend class TPageControl;
+  TPageControl* pageControl_ = nullptr;
+  bool tabVisible_ = true;
+  int imageIndex_ = -1;
+};
+
+class TPageControl : public TCustomTabControl {
+  T_CLASS(TPageControl, TCustomTabControl)
+
+ public:
+  explicit TPageControl(TComponent* owner);
+  ~TPageControl() override;
+
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  // Null when `index` is out of range.
+  TTabSheet* Pages(int index) const;
+  TTabSheet* ActivePage() const { return activePage_; }
+  void SetActivePage(TTabSheet* page);
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int index);
+  // The next page with a visible tab after `from` (or before it), round.
+  TTabSheet* FindNextPage(TTabSheet* from, bool forward) const;
+  void SelectNextPage(bool forward);
+
+ protected:
+  void TabChosen(int index) override;
+
+ private:
+  friend class TTabSheet;
+  void InsertPage(TTabSheet* page);
+  void RemovePage(TTabSheet* page);
+  void MovePage(TTabSheet* page, int index);
+  // The tabs again from the pages (captions, images, visibility).
+  void UpdateTabs();
+  void ShowActivePage();
+
+  std::vector<TTabSheet*> pages_;
+  TTabSheet* activePage_ = nullptr;
+};
+
+class TStatusPanel : public TCollectionItem {
+  T_CLASS(TStatusPanel, TCollectionItem)
+
+ public:
+  explicit TStatusPanel(TCollection* collection) : TCollectionItem(collection) {}
+
+  int Width() const { return width_; }
+  void SetWidth(int value);
+  AnsiString Text() const { return text_; }
+  void SetText(const AnsiString& value);
+  TStatusPanelStyle Style() const { return style_; }
+  void SetStyle(TStatusPanelStyle value);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  TStatusPanelBevel Bevel() const { return bevel_; }
+  void SetBevel(TStatusPanelBevel value);
+
+ private:
+  int width_ = 50;
+  AnsiString text_;
+  TStatusPanelStyle style_ = TStatusPanelStyle::psText;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  TStatusPanelBevel bevel_ = TStatusPanelBevel::pbLowered;
+};
+
+class TStatusBar;
+using TDrawPanelEvent = std::function<void(TStatusBar* statusBar, TStatusPanel* panel, const TRect& rect)>;
+
+class TStatusBar : public TWinControl {
+  T_CLASS(TStatusBar, TWinControl)
+
+ public:
+  explicit TStatusBar(TComponent* owner);
+  ~TStatusBar() override;
+
+  TCollection* Panels() const { return panels_.get(); }
+  TStatusPanel* Panel(int index) const;
+  TStatusPanel* AddPanel();
+  bool SimplePanel() const { return simplePanel_; }
+  void SetSimplePanel(bool value);
+  AnsiString SimpleText() const { return simpleText_; }
+  void SetSimpleText(const AnsiString& value);
+  bool SizeGrip() const { return sizeGrip_; }
+  void SetSizeGrip(bool value);
+  // Points at the panel's DC while OnDrawPanel runs.
+  TCanvas* Canvas() { return canvas_.get(); }
+
+  void WndProc(TMessage& message) override;
+
+  TDrawPanelEvent OnDrawPanel;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  virtual void DrawPanel(TStatusPanel* panel, const TRect& rect);
+
+ private:
+  void SendPanels();
+  void SendPanelText(int index);
+
+  std::unique_ptr<TCollection> panels_;
+  std::unique_ptr<TCanvas> canvas_;
+  bool simplePanel_ = false;
+  AnsiString simpleText_;
+  bool sizeGrip_ = true;
+};
+
+const TEnumInfo& TabPositionType();
+const TEnumInfo& TabStyleType();
+const TEnumInfo& StatusPanelStyleType();
+const TEnumInfo& StatusPanelBevelType();
+
+// End of tab control, page control and status bar.
+// ---------------------------------------------------------------------------

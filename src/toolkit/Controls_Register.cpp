@@ -21,6 +21,10 @@ void RegisterStandardControls() {
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TTabSheet::ClassInfo(),
+                       TStatusBar::ClassInfo()}) {
+      RegisterClass(cls);
+    }
     return true;
   }();
   (void)done;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/base/resources.h"
+#include "toolkit/Classes_Collection.h"
 #include "toolkit/Streams.h"
 
 namespace {
@@ -138,6 +139,10 @@ class Reader {
 
   void ApplyValue(TObject* target, const TPropInfo& info, const TFormValue& v, const AnsiString& context) {
     using Kind = TFormValue::Kind;
+    // A collection is filled in place: its property needs no setter.
+    if (info.Kind == TTypeKind::tkClass && v.ValueKind == Kind::Collection && info.GetObj) {
+      if (auto* collection = As<TCollection>(info.GetObj(target))) return ReadCollection(*collection, v, context);
+    }
     if (!info.Writable() && info.Kind != TTypeKind::tkMethod) throw Exception("Property " + info.Name + " is read-only");
     switch (info.Kind) {
       case TTypeKind::tkInteger:
@@ -179,6 +184,23 @@ class Reader {
         break;
     }
     throw Exception("Invalid property value");
+  }
+
+  // The resource's items replace the collection's; each item's properties
+  // are read as an object's.
+  void ReadCollection(TCollection& collection, const TFormValue& v, const AnsiString& context) {
+    collection.BeginUpdate();
+    try {
+      collection.Clear();
+      for (const std::vector<TFormProperty>& properties : v.Items) {
+        TCollectionItem* item = collection.Add();
+        for (const TFormProperty& p : properties) ApplyProperty(item, p, context);
+      }
+    } catch (...) {
+      collection.EndUpdate();
+      throw;
+    }
+    collection.EndUpdate();
   }
 
   void ResolveFixups() {

@@ -11,6 +11,7 @@
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
 #include "platform/user/scrollbar_layout.h"
+#include "platform/controls/tab_looks.h"
 
 namespace platform {
 
@@ -103,6 +104,16 @@ class ControlPainter {
   virtual void MenuColumnBreak(HDC dc, const RECT& line);
   virtual void MenuBarBackground(HDC dc, const RECT& bar);
   virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+
+  // Tab controls: the strip behind the tabs, then each tab (the selected
+  // one last, over its neighbours); status bars: the background, each part
+  // (the control sends WM_DRAWITEM for owner-drawn ones after their
+  // border) and the size grip.
+  virtual void TabStrip(HDC dc, const TabStripLook& look);
+  virtual void TabItem(HDC dc, const TabItemLook& look);
+  virtual void StatusBarBackground(HDC dc, const RECT& client);
+  virtual void StatusBarPart(HDC dc, const StatusPartLook& look);
+  virtual void StatusBarGrip(HDC dc, const RECT& grip);
 };
 
 ControlPainter& CurrentPainter();
