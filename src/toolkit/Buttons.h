@@ -50,7 +50,6 @@ class TSpeedButton : public TGraphicControl {
   // Other buttons of the group come up when this one goes down.
   void UpdateExclusive();
   void GlyphChanged();
-  void DrawContent(HDC dc, const TRect& client, bool pushed);
 
   std::unique_ptr<TBitmap> glyph_;
   bool allowAllUp_ = false;
@@ -68,3 +67,20 @@ class TSpeedButton : public TGraphicControl {
 };
 
 const TEnumInfo& ButtonLayoutType();
+
+// Where a button's glyph and caption go: the glyph's side, its distance
+// from that edge (-1 centres both), the gap between them, and the number
+// of cells in the glyph strip (up, disabled, pressed, down).
+struct TButtonGlyphLayout {
+  TButtonLayout Layout = TButtonLayout::blGlyphLeft;
+  int Margin = -1;
+  int Spacing = 4;
+  int NumGlyphs = 1;
+};
+// Draws cell `cell` of the glyph (transparent; a one-cell glyph embossed
+// when disabled) and the caption (embossed when disabled) inside `area`.
+void DrawButtonGlyph(TCanvas* canvas, const TRect& area, const AnsiString& caption, TFont* font, TBitmap* glyph,
+                     const TButtonGlyphLayout& layout, int cell, bool enabled);
+
+// Bit buttons build on the layout above.
+#include "toolkit/Buttons_BitBtn.h"

@@ -195,69 +195,14 @@ void TSpeedButton::Paint() {
   } else {
     DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   }
-  DrawContent(dc, ClientRect(), pushed);
-}
-
-void TSpeedButton::DrawContent(HDC dc, const TRect& client, bool pushed) {
-  const AnsiString caption = Caption();
-  HGDIOBJ previousFont = SelectObject(dc, Font()->Handle());
-  RECT textRect{0, 0, 0, 0};
-  if (!caption.empty()) DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
-  const int tw = RectWidth(textRect), th = RectHeight(textRect);
-  const bool hasGlyph = !glyph_->Empty();
-  const int gw = hasGlyph ? glyph_->Width() / numGlyphs_ : 0;
-  const int gh = hasGlyph ? glyph_->Height() : 0;
-  const int gap = hasGlyph && tw > 0 ? spacing_ : 0;
-  const int cw = RectWidth(client), ch = RectHeight(client);
-  const bool horizontal = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
-  const int total = horizontal ? gw + gap + tw : gh + gap + th;
-  const int start = margin_ >= 0 ? margin_ : ((horizontal ? cw : ch) - total) / 2;
-  TPoint glyphAt{}, textAt{};
-  switch (layout_) {
-    case TButtonLayout::blGlyphLeft:
-      glyphAt = Point(start, (ch - gh) / 2);
-      textAt = Point(start + gw + gap, (ch - th) / 2);
-      break;
-    case TButtonLayout::blGlyphRight:
-      glyphAt = Point(cw - start - gw, (ch - gh) / 2);
-      textAt = Point(cw - start - gw - gap - tw, (ch - th) / 2);
-      break;
-    case TButtonLayout::blGlyphTop:
-      glyphAt = Point((cw - gw) / 2, start);
-      textAt = Point((cw - tw) / 2, start + gh + gap);
-      break;
-    case TButtonLayout::blGlyphBottom:
-      glyphAt = Point((cw - gw) / 2, ch - start - gh);
-      textAt = Point((cw - tw) / 2, ch - start - gh - gap - th);
-      break;
-  }
-  const int shift = pushed ? 1 : 0;
-  if (hasGlyph) {
-    int cell = 0;
-    if (!Enabled() && numGlyphs_ > 1) cell = 1;
-    if (pushed && state_ == TButtonState::bsDown && numGlyphs_ > 2) cell = 2;
-    if (pushed && state_ == TButtonState::bsExclusive && numGlyphs_ > 3) cell = 3;
-    const TRect source = Bounds(cell * gw, 0, gw, gh);
-    if (!Enabled() && numGlyphs_ == 1) {
-      DrawDisabledBitmap(Canvas(), glyphAt.x, glyphAt.y, glyph_.get(), source);
-    } else {
-      TransparentBlt(dc, glyphAt.x + shift, glyphAt.y + shift, gw, gh, glyph_->Canvas()->Handle(), source.left, 0, gw,
-                     gh, ColorToRGB(glyph_->TransparentColor()));
-    }
-  }
-  if (!caption.empty()) {
-    RECT r = Bounds(textAt.x + shift, textAt.y + shift, tw, th);
-    SetBkMode(dc, TRANSPARENT);
-    if (!Enabled()) {
-      OffsetRect(&r, 1, 1);
-      SetTextColor(dc, ColorToRGB(clBtnHighlight));
-      DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_SINGLELINE);
-      OffsetRect(&r, -1, -1);
-      SetTextColor(dc, ColorToRGB(clBtnShadow));
-    } else {
-      SetTextColor(dc, ColorToRGB(Font()->Color()));
-    }
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_SINGLELINE);
-  }
-  SelectObject(dc, previousFont);
+  TRect content = ClientRect();
+  if (pushed) OffsetRect(&content, 1, 1);
+  int cell = 0;
+  if (!Enabled()) cell = 1;
+  if (pushed && state_ == TButtonState::bsDown) cell = 2;
+  if (pushed && state_ == TButtonState::bsExclusive) cell = 3;
+  // A strip without the cell shows its first one.
+  if (cell >= numGlyphs_) cell = 0;
+  DrawButtonGlyph(Canvas(), content, Caption(), Font(), glyph_.get(), {layout_, margin_, spacing_, numGlyphs_}, cell,
+                  Enabled());
 }

@@ -8,8 +8,11 @@
 void RegisterStandardControls() {
   static const bool done = [] {
     for (TClass cls : {TForm::ClassInfo(), TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
-                       TEdit::ClassInfo(), TButton::ClassInfo(), TScrollBar::ClassInfo(), TScrollBox::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
-                       TImageList::ClassInfo()}) {
+                       TEdit::ClassInfo(), TButton::ClassInfo(), TSpeedButton::ClassInfo(), TTimer::ClassInfo(),
+                       TImageList::ClassInfo(), TScrollBar::ClassInfo(), TScrollBox::ClassInfo(),
+                       TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
+                       TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(), TBitBtn::ClassInfo(),
+                       TBevel::ClassInfo(), TShape::ClassInfo()}) {
       RegisterClass(cls);
     }
     return true;

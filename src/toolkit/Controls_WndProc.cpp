@@ -43,6 +43,7 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     case WM_COMMAND:
+    case WM_DRAWITEM:
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -99,6 +100,9 @@ void TWinControl::ReflectNotification(TMessage& message, bool& handled) {
   if (message.Msg == WM_NOTIFY) {
     // NMHDR starts with the sender's window.
     if (message.LParam != 0) from = *reinterpret_cast<const HWND*>(message.LParam);
+  } else if (message.Msg == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    if (item != nullptr && item->CtlType != ODT_MENU) from = item->hwndItem;
   } else {
     from = reinterpret_cast<HWND>(message.LParam);
   }

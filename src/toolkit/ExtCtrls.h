@@ -3,6 +3,8 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/ExtCtrls_RadioGroup.h"
+#include "toolkit/ExtCtrls_Shapes.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 

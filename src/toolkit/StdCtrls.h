@@ -4,6 +4,7 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/StdCtrls_ScrollBar.h"
+#include "toolkit/StdCtrls_Buttons.h"
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 

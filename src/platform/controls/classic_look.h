@@ -13,12 +13,23 @@
 
 namespace platform {
 
+// What a "Button" window looks like now: its state, its styles as drawing
+// choices, and its label (text, or the image of BS_BITMAP / BS_ICON).
 struct ButtonLook {
   bool pressed = false;
   bool isDefault = false;
   bool focused = false;
   bool enabled = true;
   LRESULT check = BST_UNCHECKED;
+  bool radio = false;     // check boxes: a round box
+  bool leftText = false;  // check boxes: the box right of the text
+  bool flat = false;
+  std::u16string text;
+  HFONT font = nullptr;
+  UINT textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;  // from the alignment and multi-line styles
+  HBITMAP bitmap = nullptr;  // drawn instead of the text when set
+  HICON icon = nullptr;
+  HBRUSH background = nullptr;  // what the parent answered to WM_CTLCOLOR*
 };
 
 struct EditLook {
@@ -38,12 +49,13 @@ class ControlPainter {
  public:
   virtual ~ControlPainter() = default;
 
-  // Push buttons and push boxes.
-  virtual void PushButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, const ButtonLook& look);
-  // Check boxes and radio buttons (`radio`), box and label.
-  virtual void CheckButton(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool radio,
-                           bool leftText, const ButtonLook& look);
-  virtual void GroupBox(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, bool enabled);
+  // "Button": push buttons, push boxes and push-like check boxes and radio
+  // buttons; check boxes and radio buttons; group boxes; user buttons. The
+  // DC's text colour and background mode are what the parent chose.
+  virtual void PushButton(HDC dc, const RECT& rect, const ButtonLook& look);
+  virtual void CheckButton(HDC dc, const RECT& rect, const ButtonLook& look);
+  virtual void GroupBox(HDC dc, const RECT& rect, const ButtonLook& look);
+  virtual void UserButton(HDC dc, const RECT& rect, const ButtonLook& look);
   // Static text in the DC's colours and background mode.
   virtual void StaticText(HDC dc, const RECT& rect, const std::u16string& text, HFONT font, UINT format,
                           bool enabled);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/user/user.h"
+#include "platform/controls/button.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
