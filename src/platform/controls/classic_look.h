@@ -45,6 +45,16 @@ struct EditLook {
   UINT align = DT_LEFT;
 };
 
+// One item of a list box or of a combo box's list or field, as the classic
+// look shows items that are not owner drawn.
+struct ListItemLook {
+  std::u16string text;
+  HFONT font = nullptr;
+  bool selected = false;
+  bool focused = false;  // the caret's item while the list has the focus
+  bool enabled = true;
+};
+
 class ControlPainter {
  public:
   virtual ~ControlPainter() = default;
@@ -68,6 +78,11 @@ class ControlPainter {
   // grip (`grip`) is the control's SBS_SIZEGRIP look.
   virtual void ScrollBar(HDC dc, const RECT& rect, const ScrollBarLook& look);
   virtual void SizeBox(HDC dc, const RECT& rect, bool grip);
+
+  // "ListBox", "ComboLBox" and "ComboBox": an item (in the DC's colours
+  // when not selected), and the combo box's drop-down button.
+  virtual void ListItem(HDC dc, const RECT& rect, const ListItemLook& look);
+  virtual void ComboButton(HDC dc, const RECT& rect, bool pressed, bool enabled);
 };
 
 ControlPainter& CurrentPainter();

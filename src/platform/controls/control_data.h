@@ -52,5 +52,6 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterScrollBarClass();
+void RegisterListBoxClass();
 
 }  // namespace platform

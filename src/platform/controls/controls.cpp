@@ -28,6 +28,7 @@ void RegisterStandardControls() {
   RegisterStaticClass();
   RegisterEditClass();
   RegisterScrollBarClass();
+  RegisterListBoxClass();
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include "platform/user/user.h"
 #include "platform/controls/button.h"
+#include "platform/controls/listbox.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
