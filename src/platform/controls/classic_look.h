@@ -80,8 +80,10 @@ class ControlPainter {
   virtual void SizeBox(HDC dc, const RECT& rect, bool grip);
 
   // "ListBox", "ComboLBox" and "ComboBox": an item (in the DC's colours
-  // when not selected), and the combo box's drop-down button.
+  // when not selected), the combo box's frame round its field, and its
+  // drop-down button.
   virtual void ListItem(HDC dc, const RECT& rect, const ListItemLook& look);
+  virtual void ComboFrame(HDC dc, const RECT& rect);
   virtual void ComboButton(HDC dc, const RECT& rect, bool pressed, bool enabled);
 };
 

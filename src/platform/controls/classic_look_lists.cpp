@@ -1,6 +1,6 @@
 // The classic look of list boxes and combo boxes: items with the
 // highlight colours when selected and a dotted focus rectangle, and the
-// combo box's raised button with its down arrow.
+// combo box's sunken frame and raised button with its down arrow.
 #include "platform/controls/classic_look_internal.h"
 
 namespace platform {
@@ -22,6 +22,11 @@ void ControlPainter::ListItem(HDC dc, const RECT& rect, const ListItemLook& look
   SetBkMode(dc, mode);
   SelectObject(dc, previous);
   if (look.focused) DrawFocusRect(dc, &rect);
+}
+
+void ControlPainter::ComboFrame(HDC dc, const RECT& rect) {
+  RECT frame = rect;
+  DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
 }
 
 void ControlPainter::ComboButton(HDC dc, const RECT& rect, bool pressed, bool enabled) {

@@ -53,5 +53,6 @@ void RegisterStaticClass();
 void RegisterEditClass();
 void RegisterScrollBarClass();
 void RegisterListBoxClass();
+void RegisterComboBoxClass();
 
 }  // namespace platform

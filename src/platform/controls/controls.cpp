@@ -29,6 +29,7 @@ void RegisterStandardControls() {
   RegisterEditClass();
   RegisterScrollBarClass();
   RegisterListBoxClass();
+  RegisterComboBoxClass();
 }
 
 }  // namespace platform

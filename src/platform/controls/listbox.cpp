@@ -239,6 +239,8 @@ LRESULT ListMessage(HWND hwnd, ListBoxData& d, UINT message, WPARAM wParam, LPAR
   }
 }
 
+}  // namespace
+
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* data = new ListBoxData();
@@ -305,8 +307,6 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
-
-}  // namespace
 
 void RegisterListBoxClass() {
   RegisterControlClass(u"ListBox", ListBoxProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW);

@@ -22,6 +22,8 @@ int KeyTarget(HWND hwnd, const ListBoxData& d, WPARAM key) {
   const int rows = RowsPerPage(hwnd, d);
   const int page = VisibleCount(hwnd, d);
   const int last = std::min(count - 1, d.top + page - 1);
+  // A single-selection list without a selection first selects the caret's item.
+  if (!IsMultiSelect(ListStyle(hwnd)) && d.current < 0 && key != VK_HOME && key != VK_END) return d.caret;
   int target = d.caret;
   switch (key) {
     case VK_LEFT: target = multiColumn ? d.caret - rows : d.caret - 1; break;

@@ -39,6 +39,9 @@ struct ListBoxData {
   DWORD bars = 0;         // WS_VSCROLL / WS_HSCROLL as created: the bars hide when not needed
 };
 
+// The window procedure of "ListBox", which "ComboLBox" builds on.
+LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 ListBoxData* ListData(HWND hwnd);
 DWORD ListStyle(HWND hwnd);
 bool IsMultiSelect(DWORD style);
