@@ -12,7 +12,8 @@ void RegisterStandardControls() {
                        TImageList::ClassInfo(), TScrollBar::ClassInfo(), TScrollBox::ClassInfo(),
                        TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
                        TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(), TBitBtn::ClassInfo(),
-                       TBevel::ClassInfo(), TShape::ClassInfo()}) {
+                       TBevel::ClassInfo(), TShape::ClassInfo(),
+                       TListBox::ClassInfo(), TComboBox::ClassInfo()}) {
       RegisterClass(cls);
     }
     return true;

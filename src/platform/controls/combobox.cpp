@@ -101,6 +101,7 @@ void Command(ComboData& c, WPARAM wParam, LPARAM lParam) {
     switch (code) {
       case EN_SETFOCUS:
         c.focused = true;
+        SendMessageW(c.edit, EM_SETSEL, 0, -1);  // typing replaces the text
         ComboNotify(c, CBN_SETFOCUS);
         break;
       case EN_KILLFOCUS:
@@ -163,7 +164,11 @@ LRESULT ComboMessage(HWND hwnd, ComboData& c, UINT message, WPARAM wParam, LPARA
     }
     case CB_RESETCONTENT:
       ToList(c, LB_RESETCONTENT, 0, 0);
-      if (c.edit) SetWindowTextW(c.edit, u"");
+      if (c.edit) {
+        c.quietEdit = true;
+        SetWindowTextW(c.edit, u"");
+        c.quietEdit = false;
+      }
       InvalidateRect(hwnd, nullptr, FALSE);
       return CB_OKAY;
     case CB_GETCOUNT: return ToList(c, LB_GETCOUNT, 0, 0);
