@@ -34,16 +34,19 @@ void Press(HWND hwnd, ListBoxData& d, ComboData& c, LPARAM at) {
   ClientToScreen(hwnd, &screen);
   const LRESULT hit = SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
   if (hit == HTVSCROLL || hit == HTHSCROLL) {
-    // The bar's own tracking loop takes the mouse until the release.
+    // The press goes on as the bar's non-client press (through the window
+    // procedure, so that whoever subclassed the list sees it); the bar's
+    // tracking loop takes the mouse until the release.
     d.tracking = false;
     ReleaseCapture();
-    DefWindowProcW(hwnd, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y));
+    SendMessageW(hwnd, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y));
     if (c.dropped) {
       d.tracking = true;
       SetCapture(hwnd);
     }
     return;
   }
+  Notify(hwnd, d, LBN_SELCANCEL);
   CloseUp(c, false);  // on the combo box's button, or anywhere else
 }
 

@@ -152,8 +152,14 @@ TEST_F(ComboBoxTest, DroppedListIsAPopupThatScrollsItselfAndTracksTheMouse) {
   SCROLLBARINFO bar{};
   bar.cbSize = sizeof(bar);
   ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+  recorder->Clear();
   headless::Click(bar.rcScrollBar.left + 3, bar.rcScrollBar.bottom - 3);
   Pump();
+  bool barPressed = false;
+  for (const RecordedMessage& m : recorder->Log()) {
+    barPressed |= m.hwnd == list && m.message == WM_NCLBUTTONDOWN && m.wParam == HTVSCROLL;
+  }
+  EXPECT_TRUE(barPressed);
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 5);
   EXPECT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
   EXPECT_EQ(GetCapture(), list);
