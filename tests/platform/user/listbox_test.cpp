@@ -316,6 +316,25 @@ TEST_F(ListBoxTest, OwnScrollBarFollowsTheItemsAndScrollsTheList) {
   EXPECT_NE(GetWindowLongW(kept, GWL_STYLE) & WS_VSCROLL, 0);
 }
 
+TEST_F(ListBoxTest, HorizontalExtentScrollsASingleColumnByPixel) {
+  HWND list = Make(WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 100, 3);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, 400, 0);
+  EXPECT_EQ(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), 400);
+  SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(GetScrollInfo(list, SB_HORZ, &info));
+  EXPECT_EQ(info.nMax, 399);
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_EQ(static_cast<LONG>(info.nPage), client.right);
+  SendMessageW(list, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
+  RECT r{};
+  SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(r.left, -30);
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), 30);
+  SendMessageW(list, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), 400 - client.right);
+}
+
 TEST_F(ListBoxTest, MultiColumnListsScrollSidewaysByColumn) {
   HWND list = Make(LBS_MULTICOLUMN | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 100, 20);
   SendMessageW(list, LB_SETCOLUMNWIDTH, 50, 0);
