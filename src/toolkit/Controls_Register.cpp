@@ -25,6 +25,7 @@ void RegisterStandardControls() {
                        TStatusBar::ClassInfo()}) {
       RegisterClass(cls);
     }
+    for (TClass cls : {TListBox::ClassInfo(), TComboBox::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

@@ -44,11 +44,13 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_COMMAND:
     case WM_DRAWITEM:
+    case WM_MEASUREITEM:
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: {
       bool handled = false;
       ReflectNotification(message, handled);
@@ -57,6 +59,7 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORBTN: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
       SetTextColor(dc, ColorToRGB(Font()->Color()));
@@ -103,6 +106,12 @@ void TWinControl::ReflectNotification(TMessage& message, bool& handled) {
   } else if (message.Msg == WM_DRAWITEM) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
     if (item != nullptr && item->CtlType != ODT_MENU) from = item->hwndItem;
+  } else if (message.Msg == WM_MEASUREITEM) {
+    // No window in the structure: the id names the child.
+    const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
+    if (item != nullptr && item->CtlType != ODT_MENU && item->CtlID != 0) {
+      from = GetDlgItem(handle_, static_cast<int>(item->CtlID));
+    }
   } else {
     from = reinterpret_cast<HWND>(message.LParam);
   }

@@ -5,6 +5,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/StdCtrls_Buttons.h"
 #include "toolkit/StdCtrls_ScrollBar.h"
+#include "toolkit/StdCtrls_Lists.h"
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 

@@ -61,6 +61,14 @@ struct MenuItemLook {
   bool subMenu = false;     // an arrow at the right end
   bool isDefault = false;   // drawn bold (the font is already bold)
   bool pressed = false;     // a menu-bar item whose drop-down is open
+// One item of a list box or of a combo box's list or field, as the classic
+// look shows items that are not owner drawn.
+struct ListItemLook {
+  std::u16string text;
+  HFONT font = nullptr;
+  bool selected = false;
+  bool focused = false;  // the caret's item while the list has the focus
+  bool enabled = true;
 };
 
 class ControlPainter {
@@ -114,6 +122,13 @@ class ControlPainter {
   virtual void StatusBarBackground(HDC dc, const RECT& client);
   virtual void StatusBarPart(HDC dc, const StatusPartLook& look);
   virtual void StatusBarGrip(HDC dc, const RECT& grip);
+
+  // "ListBox", "ComboLBox" and "ComboBox": an item (in the DC's colours
+  // when not selected), the combo box's frame round its field, and its
+  // drop-down button.
+  virtual void ListItem(HDC dc, const RECT& rect, const ListItemLook& look);
+  virtual void ComboFrame(HDC dc, const RECT& rect);
+  virtual void ComboButton(HDC dc, const RECT& rect, bool pressed, bool enabled);
 };
 
 ControlPainter& CurrentPainter();

@@ -57,5 +57,7 @@ void RegisterUpDownClass();
 void RegisterTrackBarClass();
 void RegisterTabControlClass();
 void RegisterStatusBarClass();
+void RegisterListBoxClass();
+void RegisterComboBoxClass();
 
 }  // namespace platform

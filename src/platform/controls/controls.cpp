@@ -33,6 +33,8 @@ void RegisterStandardControls() {
   RegisterTrackBarClass();
   RegisterTabControlClass();
   RegisterStatusBarClass();
+  RegisterListBoxClass();
+  RegisterComboBoxClass();
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 #include "platform/controls/button.h"
 #include "platform/controls/bars.h"
 #include "platform/controls/tabs.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/combobox.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
