@@ -56,5 +56,6 @@ void RegisterProgressClass();
 void RegisterUpDownClass();
 void RegisterTrackBarClass();
 void RegisterHeaderClass();
+void RegisterListViewClass();
 
 }  // namespace platform

@@ -32,6 +32,7 @@ void RegisterStandardControls() {
   RegisterUpDownClass();
   RegisterTrackBarClass();
   RegisterHeaderClass();
+  RegisterListViewClass();
 }
 
 }  // namespace platform
