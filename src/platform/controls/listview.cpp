@@ -67,7 +67,9 @@ int CopyText(const std::u16string& text, void* target, int capacity, bool wide) 
 
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
+// After any change of items, columns, images, font or size.
 void Relayout(HWND hwnd, Data& data) {
+  data.fittedListWidth = -1;
   UpdateScrollBars(hwnd, data);
   Redraw(hwnd);
 }

@@ -33,7 +33,8 @@ struct Data {
   int anchor = -1;         // where a Shift selection starts
   int scrollX = 0;         // report: pixels; list: columns
   int scrollY = 0;         // report: rows; icon views: pixels
-  int listColumnWidth = 0;  // list view style; 0 until set or computed
+  int listColumnWidth = 0;  // list view style; 0 until set
+  mutable int fittedListWidth = -1;  // the widest label's, -1 until measured again
   COLORREF background = CLR_DEFAULT;
   COLORREF text = CLR_DEFAULT;
   COLORREF textBackground = CLR_DEFAULT;

@@ -166,8 +166,11 @@ int TotalColumnWidth(const Data& data) {
 int ListColumnWidth(HWND hwnd, const Data& data) {
   if (data.listColumnWidth > 0) return data.listColumnWidth;
   (void)hwnd;
-  const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
-  return std::max(40, WidestLabel(data) + static_cast<int>(small.cx) + kLabelPadding);
+  if (data.fittedListWidth < 0) {
+    const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
+    data.fittedListWidth = std::max(40, WidestLabel(data) + static_cast<int>(small.cx) + kLabelPadding);
+  }
+  return data.fittedListWidth;
 }
 
 int RowsPerListColumn(HWND hwnd, const Data& data) {

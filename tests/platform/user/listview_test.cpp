@@ -330,6 +330,30 @@ TEST_F(ListViewTest, RectanglesHitTestsAndNeighbours) {
   EXPECT_EQ(SendMessageW(lv, LVM_GETNEXTITEM, 0, LVNI_BELOW), 1);
 }
 
+TEST_F(ListViewTest, IconViewsLayOutCellsInRows) {
+  HWND lv = List(LVS_ICON);
+  for (int i = 0; i < 6; ++i) AddItem(lv, i, u"Icon");
+  const RECT fourth = Rect(4, LVIR_BOUNDS);
+  const RECT first = Rect(0, LVIR_BOUNDS);
+  EXPECT_EQ(fourth.left, 75);  // three 75-pixel cells to a row
+  EXPECT_GT(fourth.top, first.bottom - 1);
+  const RECT icon = Rect(4, LVIR_ICON);
+  EXPECT_EQ(icon.right - icon.left, 32);
+  EXPECT_EQ(icon.left, 75 + (75 - 32) / 2);
+  LVHITTESTINFO info{{icon.left + 5, icon.top + 5}, 0, -1, 0};
+  EXPECT_EQ(SendMessageW(lv, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)), 4);
+  EXPECT_EQ(info.flags, LVHT_ONITEMICON);
+  EXPECT_EQ(SendMessageW(lv, LVM_GETNEXTITEM, 1, LVNI_BELOW), 4);
+  EXPECT_EQ(SendMessageW(lv, LVM_GETNEXTITEM, 3, LVNI_ABOVE), 0);
+  EXPECT_EQ(SendMessageW(lv, LVM_GETNEXTITEM, 2, LVNI_TORIGHT), -1);
+  EXPECT_EQ(SendMessageW(lv, LVM_GETNEXTITEM, 4, LVNI_TOLEFT), 3);
+  // Small icons: rows of cells as wide as the widest label.
+  SetWindowLongW(lv, GWL_STYLE, (GetWindowLongW(lv, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_SMALLICON);
+  const RECT small = Rect(1, LVIR_BOUNDS);
+  EXPECT_EQ(small.top, Rect(0, LVIR_BOUNDS).top);
+  EXPECT_EQ(small.left, Rect(0, LVIR_BOUNDS).right);
+}
+
 TEST_F(ListViewTest, ReportScrollsBothWaysAndTheHeaderFollows) {
   HWND lv = Report(40);
   HWND header = reinterpret_cast<HWND>(SendMessageW(lv, LVM_GETHEADER, 0, 0));
