@@ -31,6 +31,7 @@ class HeaderTest : public UserTest {
         if (nm->code == NM_CUSTOMDRAW) {
           const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(l);
           stages.emplace_back(draw.dwDrawStage, draw.dwItemSpec);
+          if (draw.uItemState & CDIS_HOT) hot.push_back(draw.dwItemSpec);
           if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
           if (draw.dwDrawStage == CDDS_ITEMPREPAINT && draw.dwItemSpec == 1) return CDRF_SKIPDEFAULT;
           return CDRF_DODEFAULT;
@@ -90,6 +91,7 @@ class HeaderTest : public UserTest {
   std::vector<Notice> notices;
   std::vector<std::pair<DWORD, DWORD_PTR>> stages;
   std::vector<DRAWITEMSTRUCT> drawn;
+  std::vector<DWORD_PTR> hot;
 };
 
 TEST_F(HeaderTest, ItemsInBothCharacterSetsRectanglesAndHitTests) {
@@ -281,6 +283,23 @@ TEST_F(HeaderTest, CustomDrawStagesAndOwnerDrawItems) {
   EXPECT_EQ(drawn[0].itemData, 102u);
   EXPECT_EQ(drawn[0].rcItem.left, 160);
   EXPECT_EQ(drawn[0].rcItem.right, 240);
+}
+
+TEST_F(HeaderTest, HotTrackingMarksTheItemUnderTheMouse) {
+  HWND header = Filled(HDS_BUTTONS | HDS_HOTTRACK);
+  UpdateWindow(parent);
+  Mouse(header, WM_MOUSEMOVE, 130);
+  UpdateWindow(header);
+  EXPECT_EQ(hot, (std::vector<DWORD_PTR>{1}));
+  hot.clear();
+  SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+  UpdateWindow(header);
+  EXPECT_TRUE(hot.empty());
+  HWND plain = Filled(HDS_BUTTONS);
+  UpdateWindow(parent);
+  Mouse(plain, WM_MOUSEMOVE, 130);
+  UpdateWindow(plain);
+  EXPECT_TRUE(hot.empty());  // only with HDS_HOTTRACK
 }
 
 TEST_F(HeaderTest, GoldenButtonsAndFlatCells) {
