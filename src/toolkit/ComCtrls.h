@@ -391,6 +391,59 @@ class TStatusBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
   TDrawPanelEvent OnDrawPanel;
+// Header control and list view ("SysHeader32", "SysListView32").
+
+class TImageList;
+class TStrings;
+
+enum class THeaderSectionAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+
+class THeaderControl;
+class TListView;
+
+class THeaderSection {
+ public:
+  THeaderSection(THeaderControl* owner) : owner_(owner) {}
+  int Index() const;
+  const WideString& Text() const { return text_; }
+  void SetText(const WideString& value);
+  int Width() const { return width_; }
+  void SetWidth(int value);
+  THeaderSectionAlignment Alignment() const { return alignment_; }
+  void SetAlignment(THeaderSectionAlignment value);
+
+ private:
+  friend class THeaderControl;
+  THeaderControl* owner_;
+  WideString text_;
+  int width_ = 50;
+  THeaderSectionAlignment alignment_ = THeaderSectionAlignment::taLeftJustify;
+};
+
+using TSectionNotifyEvent = std::function<void(THeaderControl* control, THeaderSection* section)>;
+using TDrawSectionEvent =
+    std::function<void(THeaderControl* control, THeaderSection* section, const RECT& rect, bool pressed)>;
+
+class THeaderControl : public TWinControl {
+  T_CLASS(THeaderControl, TWinControl)
+
+ public:
+  explicit THeaderControl(TComponent* owner);
+  ~THeaderControl() override;
+
+  int SectionCount() const { return static_cast<int>(sections_.size()); }
+  THeaderSection* Section(int index) const;
+  THeaderSection* AddSection(const WideString& text, int width);
+  void ClearSections();
+
+  void WndProc(TMessage& message) override;
+  void DefineProperties(TFiler& filer) override;
+
+  TSectionNotifyEvent OnSectionClick;
+  TSectionNotifyEvent OnSectionResize;
+  // Set, sections are drawn by the handler (HDF_OWNERDRAW).
+  TDrawSectionEvent OnDrawSection;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -414,4 +467,122 @@ const TEnumInfo& StatusPanelStyleType();
 const TEnumInfo& StatusPanelBevelType();
 
 // End of tab control, page control and status bar.
+
+ private:
+  friend class THeaderSection;
+  void SendSection(int index, bool insert);
+
+  std::vector<std::unique_ptr<THeaderSection>> sections_;
+};
+
+class TListColumn {
+ public:
+  explicit TListColumn(TListView* owner) : owner_(owner) {}
+  int Index() const;
+  const WideString& Caption() const { return caption_; }
+  void SetCaption(const WideString& value);
+  int Width() const;
+  void SetWidth(int value);
+
+ private:
+  friend class TListView;
+  TListView* owner_;
+  WideString caption_;
+  int width_ = 50;
+};
+
+class TListItem {
+ public:
+  explicit TListItem(TListView* owner);
+  ~TListItem();
+  int Index() const;
+  const WideString& Caption() const { return caption_; }
+  void SetCaption(const WideString& value);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  // The texts of the report's further columns, in ANSI like the list view's
+  // other string lists.
+  TStrings* SubItems() const { return subItems_.get(); }
+  bool Selected() const;
+  void SetSelected(bool value);
+
+ private:
+  friend class TListView;
+  TListView* owner_;
+  WideString caption_;
+  int imageIndex_ = -1;
+  std::unique_ptr<TStrings> subItems_;
+};
+
+using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+using TLVColumnClickEvent = std::function<void(TObject* sender, TListColumn* column)>;
+
+class TListView : public TWinControl {
+  T_CLASS(TListView, TWinControl)
+
+ public:
+  explicit TListView(TComponent* owner);
+  ~TListView() override;
+
+  TViewStyle ViewStyle() const { return viewStyle_; }
+  void SetViewStyle(TViewStyle value);
+  bool RowSelect() const { return rowSelect_; }
+  void SetRowSelect(bool value);
+  bool GridLines() const { return gridLines_; }
+  void SetGridLines(bool value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value) { readOnly_ = value; }
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool value);
+  TImageList* SmallImages() const { return smallImages_; }
+  void SetSmallImages(TImageList* value);
+  TImageList* LargeImages() const { return largeImages_; }
+  void SetLargeImages(TImageList* value);
+
+  int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  TListColumn* Column(int index) const;
+  TListColumn* AddColumn(const WideString& caption, int width);
+  int ItemCount() const { return static_cast<int>(items_.size()); }
+  TListItem* Item(int index) const;
+  TListItem* AddItem(const WideString& caption);
+  void ClearItems();
+  // The first selected item, or null.
+  TListItem* Selected() const;
+  void SetSelected(TListItem* item);
+
+  void WndProc(TMessage& message) override;
+  void DefineProperties(TFiler& filer) override;
+
+  TLVSelectItemEvent OnSelectItem;
+  TLVColumnClickEvent OnColumnClick;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TListColumn;
+  friend class TListItem;
+  void SendColumn(int index, bool insert);
+  void SendItem(int index, bool insert);
+  void SendImages();
+  void SendExtendedStyle();
+  bool Notify(TMessage& message);
+
+  TViewStyle viewStyle_ = TViewStyle::vsIcon;
+  bool rowSelect_ = false;
+  bool gridLines_ = false;
+  bool readOnly_ = false;
+  bool multiSelect_ = false;
+  TImageList* smallImages_ = nullptr;
+  TImageList* largeImages_ = nullptr;
+  std::vector<std::unique_ptr<TListColumn>> columns_;
+  std::vector<std::unique_ptr<TListItem>> items_;
+};
+
+const TEnumInfo& HeaderSectionAlignmentType();
+const TEnumInfo& ViewStyleType();
+
+// End of header control and list view.
 // ---------------------------------------------------------------------------

@@ -26,6 +26,7 @@ void RegisterStandardControls() {
       RegisterClass(cls);
     }
     for (TClass cls : {TListBox::ClassInfo(), TComboBox::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {THeaderControl::ClassInfo(), TListView::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

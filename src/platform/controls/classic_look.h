@@ -10,6 +10,7 @@
 
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
+#include "platform/controls/list_looks.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 
@@ -129,6 +130,19 @@ class ControlPainter {
   virtual void ListItem(HDC dc, const RECT& rect, const ListItemLook& look);
   virtual void ComboFrame(HDC dc, const RECT& rect);
   virtual void ComboButton(HDC dc, const RECT& rect, bool pressed, bool enabled);
+
+  // Headers and list views. `HeaderRest` is the strip right of the last
+  // item; `HeaderTrackLine` the line that follows a dragged divider when
+  // the header does not resize while dragging (drawn twice, it is gone).
+  // A list view cell is the item's label or one sub-item; grid lines are
+  // drawn over the cells of report view.
+  virtual void HeaderItem(HDC dc, const HeaderItemLook& look);
+  virtual void HeaderRest(HDC dc, const RECT& rect, bool buttons);
+  virtual void HeaderTrackLine(HDC dc, const RECT& line);
+  virtual void ListViewBackground(HDC dc, const RECT& rect, COLORREF colour);
+  virtual void ListViewCell(HDC dc, const ListViewCellLook& look);
+  virtual void ListViewFocus(HDC dc, const RECT& rect);
+  virtual void ListViewGridLine(HDC dc, const RECT& line);
 };
 
 ControlPainter& CurrentPainter();

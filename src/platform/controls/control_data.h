@@ -59,5 +59,7 @@ void RegisterTabControlClass();
 void RegisterStatusBarClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
+void RegisterHeaderClass();
+void RegisterListViewClass();
 
 }  // namespace platform

@@ -35,6 +35,8 @@ void RegisterStandardControls() {
   RegisterStatusBarClass();
   RegisterListBoxClass();
   RegisterComboBoxClass();
+  RegisterHeaderClass();
+  RegisterListViewClass();
 }
 
 }  // namespace platform

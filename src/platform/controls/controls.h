@@ -8,6 +8,7 @@
 #include "platform/controls/tabs.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/combobox.h"
+#include "platform/controls/listview.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;

@@ -1,0 +1,228 @@
+// The list view ("SysListView32"): styles, messages, notifications and
+// structures as commctrl.h defines them.
+#pragma once
+
+#include "platform/controls/header.h"
+
+constexpr const char16_t* WC_LISTVIEWW = u"SysListView32";
+constexpr const char* WC_LISTVIEWA = "SysListView32";
+
+constexpr DWORD LVS_ICON = 0x0000;
+constexpr DWORD LVS_REPORT = 0x0001;
+constexpr DWORD LVS_SMALLICON = 0x0002;
+constexpr DWORD LVS_LIST = 0x0003;
+constexpr DWORD LVS_TYPEMASK = 0x0003;
+constexpr DWORD LVS_SINGLESEL = 0x0004;
+constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+constexpr DWORD LVS_SORTASCENDING = 0x0010;
+constexpr DWORD LVS_SORTDESCENDING = 0x0020;
+constexpr DWORD LVS_SHAREIMAGELISTS = 0x0040;
+constexpr DWORD LVS_NOLABELWRAP = 0x0080;
+constexpr DWORD LVS_AUTOARRANGE = 0x0100;
+constexpr DWORD LVS_EDITLABELS = 0x0200;
+constexpr DWORD LVS_OWNERDRAWFIXED = 0x0400;
+constexpr DWORD LVS_NOSCROLL = 0x2000;
+constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
+constexpr DWORD LVS_NOSORTHEADER = 0x8000;
+
+constexpr DWORD LVS_EX_GRIDLINES = 0x00000001;
+constexpr DWORD LVS_EX_SUBITEMIMAGES = 0x00000002;
+constexpr DWORD LVS_EX_CHECKBOXES = 0x00000004;
+constexpr DWORD LVS_EX_TRACKSELECT = 0x00000008;
+constexpr DWORD LVS_EX_HEADERDRAGDROP = 0x00000010;
+constexpr DWORD LVS_EX_FULLROWSELECT = 0x00000020;
+
+constexpr UINT LVIF_TEXT = 0x0001;
+constexpr UINT LVIF_IMAGE = 0x0002;
+constexpr UINT LVIF_PARAM = 0x0004;
+constexpr UINT LVIF_STATE = 0x0008;
+constexpr UINT LVIF_INDENT = 0x0010;
+
+constexpr UINT LVIS_FOCUSED = 0x0001;
+constexpr UINT LVIS_SELECTED = 0x0002;
+constexpr UINT LVIS_CUT = 0x0004;
+constexpr UINT LVIS_DROPHILITED = 0x0008;
+constexpr UINT LVIS_OVERLAYMASK = 0x0F00;
+constexpr UINT LVIS_STATEIMAGEMASK = 0xF000;
+
+template <class Char>
+struct LVITEMT {
+  UINT mask;
+  int iItem;
+  int iSubItem;
+  UINT state;
+  UINT stateMask;
+  Char* pszText;
+  int cchTextMax;
+  int iImage;
+  LPARAM lParam;
+  int iIndent;
+};
+using LVITEMA = LVITEMT<char>;
+using LVITEMW = LVITEMT<WCHAR>;
+using LPLVITEMA = LVITEMA*;
+using LPLVITEMW = LVITEMW*;
+
+constexpr UINT LVCF_FMT = 0x0001;
+constexpr UINT LVCF_WIDTH = 0x0002;
+constexpr UINT LVCF_TEXT = 0x0004;
+constexpr UINT LVCF_SUBITEM = 0x0008;
+constexpr UINT LVCF_IMAGE = 0x0010;
+constexpr UINT LVCF_ORDER = 0x0020;
+constexpr int LVCFMT_LEFT = 0x0000;
+constexpr int LVCFMT_RIGHT = 0x0001;
+constexpr int LVCFMT_CENTER = 0x0002;
+constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
+
+template <class Char>
+struct LVCOLUMNT {
+  UINT mask;
+  int fmt;
+  int cx;
+  Char* pszText;
+  int cchTextMax;
+  int iSubItem;
+  int iImage;
+  int iOrder;
+};
+using LVCOLUMNA = LVCOLUMNT<char>;
+using LVCOLUMNW = LVCOLUMNT<WCHAR>;
+using LPLVCOLUMNA = LVCOLUMNA*;
+using LPLVCOLUMNW = LVCOLUMNW*;
+
+constexpr int LVSCW_AUTOSIZE = -1;
+constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
+
+constexpr UINT LVNI_ALL = 0x0000;
+constexpr UINT LVNI_FOCUSED = 0x0001;
+constexpr UINT LVNI_SELECTED = 0x0002;
+constexpr UINT LVNI_CUT = 0x0004;
+constexpr UINT LVNI_DROPHILITED = 0x0008;
+constexpr UINT LVNI_ABOVE = 0x0100;
+constexpr UINT LVNI_BELOW = 0x0200;
+constexpr UINT LVNI_TOLEFT = 0x0400;
+constexpr UINT LVNI_TORIGHT = 0x0800;
+
+constexpr int LVIR_BOUNDS = 0;
+constexpr int LVIR_ICON = 1;
+constexpr int LVIR_LABEL = 2;
+constexpr int LVIR_SELECTBOUNDS = 3;
+
+constexpr WPARAM LVSIL_NORMAL = 0;
+constexpr WPARAM LVSIL_SMALL = 1;
+constexpr WPARAM LVSIL_STATE = 2;
+
+constexpr UINT LVHT_NOWHERE = 0x0001;
+constexpr UINT LVHT_ONITEMICON = 0x0002;
+constexpr UINT LVHT_ONITEMLABEL = 0x0004;
+constexpr UINT LVHT_ONITEMSTATEICON = 0x0008;
+constexpr UINT LVHT_ONITEM = LVHT_ONITEMICON | LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON;
+constexpr UINT LVHT_ABOVE = 0x0008;
+constexpr UINT LVHT_BELOW = 0x0010;
+constexpr UINT LVHT_TORIGHT = 0x0020;
+constexpr UINT LVHT_TOLEFT = 0x0040;
+
+struct LVHITTESTINFO {
+  POINT pt;
+  UINT flags;
+  int iItem;
+  int iSubItem;
+};
+using LPLVHITTESTINFO = LVHITTESTINFO*;
+
+constexpr UINT LVM_FIRST = 0x1000;
+constexpr UINT LVM_GETBKCOLOR = LVM_FIRST + 0;
+constexpr UINT LVM_SETBKCOLOR = LVM_FIRST + 1;
+constexpr UINT LVM_GETIMAGELIST = LVM_FIRST + 2;
+constexpr UINT LVM_SETIMAGELIST = LVM_FIRST + 3;
+constexpr UINT LVM_GETITEMCOUNT = LVM_FIRST + 4;
+constexpr UINT LVM_GETITEMA = LVM_FIRST + 5;
+constexpr UINT LVM_SETITEMA = LVM_FIRST + 6;
+constexpr UINT LVM_INSERTITEMA = LVM_FIRST + 7;
+constexpr UINT LVM_DELETEITEM = LVM_FIRST + 8;
+constexpr UINT LVM_DELETEALLITEMS = LVM_FIRST + 9;
+constexpr UINT LVM_GETNEXTITEM = LVM_FIRST + 12;
+constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;
+constexpr UINT LVM_HITTEST = LVM_FIRST + 18;
+constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
+constexpr UINT LVM_SCROLL = LVM_FIRST + 20;
+constexpr UINT LVM_REDRAWITEMS = LVM_FIRST + 21;
+constexpr UINT LVM_GETCOLUMNA = LVM_FIRST + 25;
+constexpr UINT LVM_SETCOLUMNA = LVM_FIRST + 26;
+constexpr UINT LVM_INSERTCOLUMNA = LVM_FIRST + 27;
+constexpr UINT LVM_DELETECOLUMN = LVM_FIRST + 28;
+constexpr UINT LVM_GETCOLUMNWIDTH = LVM_FIRST + 29;
+constexpr UINT LVM_SETCOLUMNWIDTH = LVM_FIRST + 30;
+constexpr UINT LVM_GETHEADER = LVM_FIRST + 31;
+constexpr UINT LVM_GETTEXTCOLOR = LVM_FIRST + 35;
+constexpr UINT LVM_SETTEXTCOLOR = LVM_FIRST + 36;
+constexpr UINT LVM_GETTEXTBKCOLOR = LVM_FIRST + 37;
+constexpr UINT LVM_SETTEXTBKCOLOR = LVM_FIRST + 38;
+constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
+constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
+constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
+constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+constexpr UINT LVM_GETITEMTEXTA = LVM_FIRST + 45;
+constexpr UINT LVM_SETITEMTEXTA = LVM_FIRST + 46;
+constexpr UINT LVM_GETSELECTEDCOUNT = LVM_FIRST + 50;
+constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 54;
+constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 55;
+constexpr UINT LVM_GETSUBITEMRECT = LVM_FIRST + 56;
+constexpr UINT LVM_SUBITEMHITTEST = LVM_FIRST + 57;
+constexpr UINT LVM_GETITEMW = LVM_FIRST + 75;
+constexpr UINT LVM_SETITEMW = LVM_FIRST + 76;
+constexpr UINT LVM_INSERTITEMW = LVM_FIRST + 77;
+constexpr UINT LVM_GETCOLUMNW = LVM_FIRST + 95;
+constexpr UINT LVM_SETCOLUMNW = LVM_FIRST + 96;
+constexpr UINT LVM_INSERTCOLUMNW = LVM_FIRST + 97;
+constexpr UINT LVM_GETITEMTEXTW = LVM_FIRST + 115;
+constexpr UINT LVM_SETITEMTEXTW = LVM_FIRST + 116;
+
+struct NMLISTVIEW {
+  NMHDR hdr;
+  int iItem;
+  int iSubItem;
+  UINT uNewState;
+  UINT uOldState;
+  UINT uChanged;
+  POINT ptAction;
+  LPARAM lParam;
+};
+using LPNMLISTVIEW = NMLISTVIEW*;
+
+struct NMITEMACTIVATE {
+  NMHDR hdr;
+  int iItem;
+  int iSubItem;
+  UINT uNewState;
+  UINT uOldState;
+  UINT uChanged;
+  POINT ptAction;
+  LPARAM lParam;
+  UINT uKeyFlags;
+};
+using LPNMITEMACTIVATE = NMITEMACTIVATE*;
+
+struct NMLVKEYDOWN {
+  NMHDR hdr;
+  WORD wVKey;
+  UINT flags;
+};
+
+struct NMLVCUSTOMDRAW {
+  NMCUSTOMDRAW nmcd;
+  COLORREF clrText;
+  COLORREF clrTextBk;
+  int iSubItem;
+};
+using LPNMLVCUSTOMDRAW = NMLVCUSTOMDRAW*;
+
+constexpr UINT LVN_FIRST = 0u - 100u;
+constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
+constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
+constexpr UINT LVN_INSERTITEM = LVN_FIRST - 2;
+constexpr UINT LVN_DELETEITEM = LVN_FIRST - 3;
+constexpr UINT LVN_DELETEALLITEMS = LVN_FIRST - 4;
+constexpr UINT LVN_COLUMNCLICK = LVN_FIRST - 8;
+constexpr UINT LVN_ITEMACTIVATE = LVN_FIRST - 14;
+constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
