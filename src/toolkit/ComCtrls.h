@@ -391,6 +391,32 @@ class TStatusBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
   TDrawPanelEvent OnDrawPanel;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  virtual void DrawPanel(TStatusPanel* panel, const TRect& rect);
+
+ private:
+  void SendPanels();
+  void SendPanelText(int index);
+
+  std::unique_ptr<TCollection> panels_;
+  std::unique_ptr<TCanvas> canvas_;
+  bool simplePanel_ = false;
+  AnsiString simpleText_;
+  bool sizeGrip_ = true;
+};
+
+const TEnumInfo& TabPositionType();
+const TEnumInfo& TabStyleType();
+const TEnumInfo& StatusPanelStyleType();
+const TEnumInfo& StatusPanelBevelType();
+
+// End of tab control, page control and status bar.
+// ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
 // Header control and list view ("SysHeader32", "SysListView32").
 
 class TImageList;
@@ -448,25 +474,6 @@ class THeaderControl : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  virtual void DrawPanel(TStatusPanel* panel, const TRect& rect);
-
- private:
-  void SendPanels();
-  void SendPanelText(int index);
-
-  std::unique_ptr<TCollection> panels_;
-  std::unique_ptr<TCanvas> canvas_;
-  bool simplePanel_ = false;
-  AnsiString simpleText_;
-  bool sizeGrip_ = true;
-};
-
-const TEnumInfo& TabPositionType();
-const TEnumInfo& TabStyleType();
-const TEnumInfo& StatusPanelStyleType();
-const TEnumInfo& StatusPanelBevelType();
-
-// End of tab control, page control and status bar.
 
  private:
   friend class THeaderSection;

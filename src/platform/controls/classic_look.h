@@ -62,6 +62,8 @@ struct MenuItemLook {
   bool subMenu = false;     // an arrow at the right end
   bool isDefault = false;   // drawn bold (the font is already bold)
   bool pressed = false;     // a menu-bar item whose drop-down is open
+};
+
 // One item of a list box or of a combo box's list or field, as the classic
 // look shows items that are not owner drawn.
 struct ListItemLook {
