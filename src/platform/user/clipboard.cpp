@@ -108,6 +108,22 @@ std::optional<std::u16string> TextOfEntries() {
   return std::nullopt;
 }
 
+// The display's programs end lines with "\n", the clipboard's text with
+// "\r\n".
+std::u16string ToDisplay(std::u16string text) {
+  for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos; at = text.find(u"\r\n", at)) text.erase(at, 1);
+  return text;
+}
+
+std::u16string FromDisplay(const std::u16string& text) {
+  std::u16string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r')) result += u'\r';
+    result += text[i];
+  }
+  return result;
+}
+
 // Takes another program's text when the display's text changed behind this
 // process's back.
 void FollowDisplay() {
@@ -117,7 +133,7 @@ void FollowDisplay() {
   FreeEntries();
   s.owner = nullptr;
   s.shownText = shown;
-  if (shown) s.entries.push_back(Entry{CF_UNICODETEXT, WideBlock(*shown), false});
+  if (shown) s.entries.push_back(Entry{CF_UNICODETEXT, WideBlock(FromDisplay(*shown)), false});
 }
 
 // Makes a text format from another text format the clipboard holds.
@@ -179,6 +195,7 @@ BOOL CloseClipboard() {
   s.opener = nullptr;
   if (s.changed) {
     s.shownText = TextOfEntries();
+    if (s.shownText) s.shownText = ToDisplay(*s.shownText);
     platform::display::Current().SetClipboardText(s.shownText);
   }
   return TRUE;

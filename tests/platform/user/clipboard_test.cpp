@@ -132,12 +132,12 @@ TEST_F(ClipboardTest, AnotherProgramsTextReplacesTheContents) {
   EmptyClipboard();
   SetClipboardData(CF_UNICODETEXT, Block(u"ours", 10));
   CloseClipboard();
-  platform::display::Current().SetClipboardText(u"theirs");
+  platform::display::Current().SetClipboardText(u"their\nlines");
   EXPECT_EQ(GetClipboardOwner(), owner);  // not looked at until asked for data
   ASSERT_TRUE(OpenClipboard(nullptr));
   EXPECT_EQ(GetClipboardOwner(), nullptr);
-  EXPECT_EQ(WideOf(GetClipboardData(CF_UNICODETEXT)), u"theirs");
-  EXPECT_EQ(NarrowOf(GetClipboardData(CF_TEXT)), "theirs");
+  EXPECT_EQ(WideOf(GetClipboardData(CF_UNICODETEXT)), u"their\r\nlines");
+  EXPECT_EQ(NarrowOf(GetClipboardData(CF_TEXT)), "their\r\nlines");
   CloseClipboard();
 }
 
