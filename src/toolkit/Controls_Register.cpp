@@ -5,6 +5,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/StdCtrls_Memo.h"
 
 void RegisterStandardControls() {
   static const bool done = [] {
@@ -18,6 +19,7 @@ void RegisterStandardControls() {
       RegisterClass(cls);
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
+    RegisterClass(TMemo::ClassInfo());
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
