@@ -6,6 +6,7 @@
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/StdCtrls_Memo.h"
 
 void RegisterStandardControls() {
   static const bool done = [] {
@@ -20,6 +21,7 @@ void RegisterStandardControls() {
       RegisterClass(cls);
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
+    RegisterClass(TMemo::ClassInfo());
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TTabSheet::ClassInfo(),
                        TStatusBar::ClassInfo()}) {

@@ -4,6 +4,7 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/StdCtrls_Buttons.h"
+#include "toolkit/StdCtrls_CustomEdit.h"
 #include "toolkit/StdCtrls_ScrollBar.h"
 #include "toolkit/StdCtrls_Lists.h"
 
@@ -48,34 +49,22 @@ class TLabel : public TGraphicControl {
   bool showAccelChar_ = true;
 };
 
-class TEdit : public TWinControl {
-  T_CLASS(TEdit, TWinControl)
+class TEdit : public TCustomEdit {
+  T_CLASS(TEdit, TCustomEdit)
 
  public:
   explicit TEdit(TComponent* owner);
 
-  TBorderStyle BorderStyle() const { return TWinControl::BorderStyle(); }
-  void SetBorderStyle(TBorderStyle style) { SetBorderStyleValue(style); }
-  bool ReadOnly() const { return readOnly_; }
-  void SetReadOnly(bool value);
-  int MaxLength() const { return maxLength_; }
-  void SetMaxLength(int value);
   char PasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
   bool AutoSelect() const { return autoSelect_; }
   void SetAutoSelect(bool value) { autoSelect_ = value; }
-
-  void WndProc(TMessage& message) override;
-
-  TNotifyEvent OnChange;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
 
  private:
-  bool readOnly_ = false;
-  int maxLength_ = 0;
   char passwordChar_ = 0;
   bool autoSelect_ = true;
 };

@@ -11,6 +11,7 @@
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
 #include "platform/controls/list_looks.h"
+#include "platform/controls/edit_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 
@@ -91,6 +92,9 @@ class ControlPainter {
   // The single-line edit's text, selection and caret position (answered in
   // pixels from the client's left edge, for the caret).
   virtual void EditLine(HDC dc, const RECT& client, HFONT font, const EditLook& look);
+  // "Edit" with ES_MULTILINE: its visible lines and their selection, in the
+  // DC's text colour over the background already filled.
+  virtual void EditLines(HDC dc, const RECT& client, HFONT font, const EditLinesLook& look);
 
   // Scroll bars: a window's own bars and the "ScrollBar" control. `rect` is
   // the whole bar; the size box lies between a window's two bars, the size

@@ -9,6 +9,7 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/combobox.h"
 #include "platform/controls/listview.h"
+#include "platform/controls/edit.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,14 @@ class Backend {
   // false when the program must move the window itself. When it answers
   // true, Moved events follow the window and a ButtonUp ends the drag.
   virtual bool BeginMoveSize(HWND /*window*/, int /*hit*/, POINT /*screen*/) { return false; }
+
+  // The screen's text clipboard, shared with other programs; no value: no
+  // text on it. This default keeps the text in the process (headless).
+  virtual void SetClipboardText(std::optional<std::u16string> text) { clipboardText_ = std::move(text); }
+  virtual std::optional<std::u16string> ClipboardText() { return clipboardText_; }
+
+ private:
+  std::optional<std::u16string> clipboardText_;
 };
 
 constexpr DWORD INFINITE_WAIT = 0xFFFFFFFF;

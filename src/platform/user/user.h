@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/base/strings.h"
+#include "platform/user/clipboard.h"
 #include "platform/user/constants.h"
 #include "platform/user/menu.h"
 #include "platform/user/msgbox.h"

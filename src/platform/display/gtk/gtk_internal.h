@@ -39,6 +39,8 @@ class GtkBackend : public Backend {
   void Beep() override;
   std::unique_ptr<BrowserView> CreateBrowserView() override;
   bool BeginMoveSize(HWND window, int hit, POINT screen) override;
+  void SetClipboardText(std::optional<std::u16string> text) override;
+  std::optional<std::u16string> ClipboardText() override;
 
   // From the surfaces' signal handlers.
   void Queue(InputEvent event);
