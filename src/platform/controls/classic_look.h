@@ -10,6 +10,7 @@
 
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
+#include "platform/controls/tree_look.h"
 #include "platform/user/scrollbar_layout.h"
 
 namespace platform {
@@ -77,6 +78,11 @@ class ControlPainter {
   virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
   virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
   virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
+
+  // "SysTreeView32": the background, then each row (its lines, button,
+  // image, and text with selection and focus).
+  virtual void TreeBackground(HDC dc, const RECT& rect, COLORREF colour);
+  virtual void TreeRow(HDC dc, const TreeRowLook& look);
 };
 
 ControlPainter& CurrentPainter();
