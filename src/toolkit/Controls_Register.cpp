@@ -2,6 +2,7 @@
 #include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/Grids.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/StdCtrls.h"
@@ -20,6 +21,7 @@ void RegisterStandardControls() {
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
     RegisterClass(TTreeView::ClassInfo());
+    for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;
