@@ -88,7 +88,7 @@ LRESULT TreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
-      for (TreeNode* node = items_.FirstRoot(); node != nullptr; node = node->next) node->width = -1;
+      items_.ForEach([](TreeNode& node) { node.width = -1; });  // measured again in the new font
       MeasureItemHeight();
       Relayout();
       return 0;

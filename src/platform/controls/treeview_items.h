@@ -48,6 +48,12 @@ class TreeItems {
   // for each just before it is freed.
   void Remove(TreeNode* node, const std::function<void(TreeNode&)>& removed);
 
+  // Every item, in no particular order.
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const auto& [handle, node] : nodes_) visit(*node);
+  }
+
   static int Depth(const TreeNode& node);
   // Whether `node` lies below `ancestor`.
   static bool Inside(const TreeNode* node, const TreeNode* ancestor);

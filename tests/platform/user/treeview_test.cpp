@@ -394,6 +394,25 @@ TEST_F(TreeViewTest, AnsiItemsAndAnsiParentsGetTheACodes) {
   FreeWndProcThunk(spy);
 }
 
+TEST_F(TreeViewTest, ANewFontMeasuresHiddenItemsAgain) {
+  HWND tree = Tree(TVS_HASBUTTONS);
+  HTREEITEM top = Add(tree, TVI_ROOT, u"top");
+  HTREEITEM child = Add(tree, top, u"a child label");
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(top));
+  const RECT before = ItemRect(tree, child, TRUE);
+  SendMessageW(tree, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(top));
+  LOGFONTW big{};
+  big.lfHeight = -24;
+  HFONT font = CreateFontIndirectW(&big);
+  SendMessageW(tree, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(top));
+  const RECT after = ItemRect(tree, child, TRUE);
+  EXPECT_GT(after.right - after.left, before.right - before.left);
+  EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
+  DestroyWindow(tree);
+  DeleteObject(font);
+}
+
 TEST_F(TreeViewTest, CustomDrawAsksForEachItemInRowOrder) {
   HWND tree = Tree(TVS_HASLINES);
   HTREEITEM a = Add(tree, TVI_ROOT, u"a");
