@@ -2,6 +2,7 @@
 #include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/Grids.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
@@ -29,6 +30,8 @@ void RegisterStandardControls() {
     }
     for (TClass cls : {TListBox::ClassInfo(), TComboBox::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {THeaderControl::ClassInfo(), TListView::ClassInfo()}) RegisterClass(cls);
+    RegisterClass(TTreeView::ClassInfo());
+    for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

@@ -12,6 +12,7 @@
 #include "platform/controls/controls.h"
 #include "platform/controls/list_looks.h"
 #include "platform/controls/edit_look.h"
+#include "platform/controls/tree_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 
@@ -149,6 +150,11 @@ class ControlPainter {
   virtual void ListViewCell(HDC dc, const ListViewCellLook& look);
   virtual void ListViewFocus(HDC dc, const RECT& rect);
   virtual void ListViewGridLine(HDC dc, const RECT& line);
+
+  // "SysTreeView32": the background, then each row (its lines, button,
+  // image, and text with selection and focus).
+  virtual void TreeBackground(HDC dc, const RECT& rect, COLORREF colour);
+  virtual void TreeRow(HDC dc, const TreeRowLook& look);
 };
 
 ControlPainter& CurrentPainter();

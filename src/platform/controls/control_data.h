@@ -61,5 +61,6 @@ void RegisterListBoxClass();
 void RegisterComboBoxClass();
 void RegisterHeaderClass();
 void RegisterListViewClass();
+void RegisterTreeViewClass();
 
 }  // namespace platform

@@ -37,6 +37,7 @@ void RegisterStandardControls() {
   RegisterComboBoxClass();
   RegisterHeaderClass();
   RegisterListViewClass();
+  RegisterTreeViewClass();
 }
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include "platform/controls/combobox.h"
 #include "platform/controls/listview.h"
 #include "platform/controls/edit.h"
+#include "platform/controls/treeview.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
