@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/controls/bar_looks.h"
+#include "platform/controls/picker_looks.h"
 #include "platform/controls/controls.h"
 #include "platform/user/scrollbar_layout.h"
 
@@ -77,6 +78,14 @@ class ControlPainter {
   virtual void TrackBarTics(HDC dc, const TrackBarLook& look);
   virtual void TrackBarThumb(HDC dc, const TrackBarLook& look);
   virtual void TrackBarFocus(HDC dc, const TrackBarLook& look);
+
+  // Month calendars ("SysMonthCal32") and date-time pickers
+  // ("SysDateTimePick32"): the whole calendar; the picker's text with its
+  // selected field, its check box (DTS_SHOWNONE) and its drop-down button.
+  virtual void MonthCalendar(HDC dc, const MonthCalLook& look);
+  virtual void DateTimeText(HDC dc, const DateTimeLook& look);
+  virtual void DateTimeCheckBox(HDC dc, const RECT& box, bool checked, bool enabled);
+  virtual void DateTimeDropButton(HDC dc, const RECT& button, bool pressed, bool enabled);
 };
 
 ControlPainter& CurrentPainter();

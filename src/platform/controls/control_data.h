@@ -55,5 +55,7 @@ void RegisterScrollBarClass();
 void RegisterProgressClass();
 void RegisterUpDownClass();
 void RegisterTrackBarClass();
+void RegisterMonthCalClass();
+void RegisterDateTimePickClass();
 
 }  // namespace platform

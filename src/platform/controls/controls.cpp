@@ -31,6 +31,8 @@ void RegisterStandardControls() {
   RegisterProgressClass();
   RegisterUpDownClass();
   RegisterTrackBarClass();
+  RegisterMonthCalClass();
+  RegisterDateTimePickClass();
 }
 
 }  // namespace platform
