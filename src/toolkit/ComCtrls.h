@@ -189,3 +189,114 @@ const TEnumInfo& UDAlignButtonType();
 
 // End of track bar, progress bar and up-down.
 // ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
+// Month calendar and date-time picker ("SysMonthCal32",
+// "SysDateTimePick32"). Dates are TDateTime values; a limit of 0 means none.
+
+#include "platform/base/datetime.h"
+#include "platform/controls/pickers.h"
+
+enum class TDateTimeKind { dtkDate, dtkTime };
+enum class TDTDateFormat { dfShort, dfLong };
+enum class TDTDateMode { dmComboBox, dmUpDown };
+
+// The window's date and back, to the millisecond.
+SYSTEMTIME DateTimeToSystemTime(TDateTime value);
+TDateTime SystemTimeToDateTime(const SYSTEMTIME& st);
+
+class TMonthCalendar : public TWinControl {
+  T_CLASS(TMonthCalendar, TWinControl)
+
+ public:
+  explicit TMonthCalendar(TComponent* owner);
+
+  TDateTime Date() const { return date_; }
+  void SetDate(TDateTime value);
+  TDateTime MinDate() const { return minDate_; }
+  void SetMinDate(TDateTime value);
+  TDateTime MaxDate() const { return maxDate_; }
+  void SetMaxDate(TDateTime value);
+
+  void WndProc(TMessage& message) override;
+
+  // The selection moved (keys, the title's buttons, a press on a day).
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  virtual void Change();
+
+ private:
+  void SendRange();
+  void SendDate();
+
+  TDateTime date_ = 0;
+  TDateTime minDate_ = 0;
+  TDateTime maxDate_ = 0;
+};
+
+class TDateTimePicker : public TWinControl {
+  T_CLASS(TDateTimePicker, TWinControl)
+
+ public:
+  explicit TDateTimePicker(TComponent* owner);
+
+  TDateTime DateTime() const { return dateTime_; }
+  void SetDateTime(TDateTime value);
+  // The date part (the time of day kept) and the time part (the date kept).
+  TDateTime Date() const;
+  void SetDate(TDateTime value);
+  TDateTime Time() const;
+  void SetTime(TDateTime value);
+  TDateTime MinDate() const { return minDate_; }
+  void SetMinDate(TDateTime value);
+  TDateTime MaxDate() const { return maxDate_; }
+  void SetMaxDate(TDateTime value);
+  TDateTimeKind Kind() const { return kind_; }
+  void SetKind(TDateTimeKind value);
+  TDTDateFormat DateFormat() const { return dateFormat_; }
+  void SetDateFormat(TDTDateFormat value);
+  TDTDateMode DateMode() const { return dateMode_; }
+  void SetDateMode(TDTDateMode value);
+  bool ShowCheckbox() const { return showCheckbox_; }
+  void SetShowCheckbox(bool value);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool value);
+  // The calendar is open.
+  bool DroppedDown() const { return droppedDown_; }
+
+  void WndProc(TMessage& message) override;
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnCloseUp;
+  TNotifyEvent OnDropDown;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  virtual void Change();
+
+ private:
+  void SendRange();
+  void SendValue();
+  void Recreate();
+
+  TDateTime dateTime_ = 0;
+  TDateTime minDate_ = 0;
+  TDateTime maxDate_ = 0;
+  TDateTimeKind kind_ = TDateTimeKind::dtkDate;
+  TDTDateFormat dateFormat_ = TDTDateFormat::dfShort;
+  TDTDateMode dateMode_ = TDTDateMode::dmComboBox;
+  bool showCheckbox_ = false;
+  bool checked_ = true;
+  bool droppedDown_ = false;
+};
+
+const TEnumInfo& DateTimeKindType();
+const TEnumInfo& DTDateFormatType();
+const TEnumInfo& DTDateModeType();
+
+// End of month calendar and date-time picker.
+// ---------------------------------------------------------------------------
