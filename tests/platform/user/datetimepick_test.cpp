@@ -196,6 +196,7 @@ TEST_F(DateTimePickTest, ChoosingADayNotifiesInOrder) {
   PostClick(picker);
   HWND popup = Dropped(picker);
   ASSERT_NE(popup, nullptr);
+  if (IsWindowVisible(popup)) log.push_back("calendar shown");
   // A day of the drop-down, clicked on the screen: the 24th.
   POINT day{};
   RECT r{};
@@ -212,8 +213,9 @@ TEST_F(DateTimePickTest, ChoosingADayNotifiesInOrder) {
   ClientToScreen(popup, &day);
   headless::Click(day.x, day.y);
   Pump();
-  EXPECT_EQ(log, (std::vector<std::string>{"parent:DTN_DROPDOWN", "picker:MCN_SELCHANGE", "picker:MCN_SELECT",
-                                           "parent:DTN_DATETIMECHANGE", "parent:DTN_CLOSEUP"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"parent:DTN_DROPDOWN", "calendar hidden", "calendar shown",
+                                           "picker:MCN_SELCHANGE", "picker:MCN_SELECT", "parent:DTN_DATETIMECHANGE",
+                                           "parent:DTN_CLOSEUP"}));
   EXPECT_EQ(Dropped(picker), nullptr);
   const SYSTEMTIME st = Value(picker);
   EXPECT_EQ(DateText(st), "2026-12-24");
@@ -234,7 +236,7 @@ TEST_F(DateTimePickTest, ChoosingADayNotifiesInOrder) {
   ASSERT_NE(Dropped(picker), nullptr);
   SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, ButtonPoint(picker));
   EXPECT_EQ(Dropped(picker), nullptr);
-  EXPECT_EQ(log, (std::vector<std::string>{"parent:DTN_DROPDOWN", "parent:DTN_CLOSEUP"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"parent:DTN_DROPDOWN", "calendar hidden", "parent:DTN_CLOSEUP"}));
 }
 
 TEST_F(DateTimePickTest, UpDownAndShowNone) {
@@ -295,9 +297,10 @@ class DateTimePickLeakTest : public HandleLeakTest {};
 
 TEST_F(DateTimePickLeakTest, CreateDropCloseDestroy200Times) {
   DestroyAllWindows();
+  MessageRecorder recorder;  // registers the parent's class
   HWND parent = CreateWindowExW(0, MessageRecorder::WideClass(), u"Leak", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
                                 200, nullptr, nullptr, nullptr, nullptr);
-  MessageRecorder recorder;
+  ASSERT_NE(parent, nullptr);
   for (int i = 0; i < 200; ++i) {
     HWND picker = CreateWindowExW(0, DATETIMEPICK_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | (i % 2 ? DTS_UPDOWN : 0),
                                   10, 10, 150, 22, parent, nullptr, nullptr, nullptr);

@@ -41,6 +41,11 @@ void PickerTest::LogNotifications(HWND hwnd, const std::string& who) {
     if (m == WM_NOTIFY) {
       const auto* header = reinterpret_cast<const NMHDR*>(l);
       if (header->code != UDN_DELTAPOS) log.push_back(who + ":" + CodeName(header->code));
+      if (header->code == DTN_DROPDOWN) {
+        // The calendar exists (hidden) when the parent hears of it.
+        auto calendar = reinterpret_cast<HWND>(SendMessageW(header->hwndFrom, DTM_GETMONTHCAL, 0, 0));
+        log.push_back(calendar == nullptr ? "no calendar" : IsWindowVisible(calendar) ? "calendar shown" : "calendar hidden");
+      }
       if (header->code == MCN_SELCHANGE || header->code == MCN_SELECT) {
         dates.push_back(reinterpret_cast<const NMSELCHANGE*>(l)->stSelStart);
       }
