@@ -54,17 +54,29 @@ RECT Client(HWND hwnd) {
   return r;
 }
 
+// WS_EX_LEFTSCROLLBAR puts the button on the left, before the text.
+bool ButtonOnLeft(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0; }
+
 // The drop-down button, or the place of the up-down child.
 RECT ButtonRect(HWND hwnd) {
   RECT r = Client(hwnd);
-  r.left = std::max(r.left, r.right - GetSystemMetrics(SM_CXVSCROLL));
+  const int width = GetSystemMetrics(SM_CXVSCROLL);
+  if (ButtonOnLeft(hwnd)) {
+    r.right = std::min(r.right, r.left + width);
+  } else {
+    r.left = std::max(r.left, r.right - width);
+  }
   return r;
 }
+
+// Where the check box and the text begin.
+int ContentLeft(HWND hwnd) { return ButtonOnLeft(hwnd) ? ButtonRect(hwnd).right + kTextMargin : kTextMargin; }
 
 RECT CheckBoxRect(HWND hwnd) {
   const RECT c = Client(hwnd);
   const int top = (c.top + c.bottom - kCheckBoxSize) / 2;
-  return RECT{kTextMargin, top, kTextMargin + kCheckBoxSize, top + kCheckBoxSize};
+  const int left = ContentLeft(hwnd);
+  return RECT{left, top, left + kCheckBoxSize, top + kCheckBoxSize};
 }
 
 // A year shows its digits while they are typed; other fields take each
@@ -77,7 +89,7 @@ bool IsTyping(const PickerData& data, int piece) {
 std::vector<DateTimePiece> Pieces(HWND hwnd, const PickerData& data) {
   std::vector<DateTimePiece> out;
   const RECT c = Client(hwnd);
-  int x = (Style(hwnd) & DTS_SHOWNONE) ? CheckBoxRect(hwnd).right + kTextMargin : kTextMargin;
+  int x = (Style(hwnd) & DTS_SHOWNONE) ? CheckBoxRect(hwnd).right + kTextMargin : ContentLeft(hwnd);
   HDC dc = GetDC(hwnd);
   for (std::size_t i = 0; i < data.pieces.size(); ++i) {
     DateTimePiece piece;

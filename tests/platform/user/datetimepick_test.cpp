@@ -187,6 +187,13 @@ TEST_F(DateTimePickTest, PostedClickPairOpensTheCalendarAlsoUnderAChildWithClipC
   GetWindowRect(right, &own);
   GetWindowRect(Dropped(right), &drop);
   EXPECT_EQ(drop.right, own.right);
+  // WS_EX_LEFTSCROLLBAR puts the button on the left.
+  HWND left = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_LEFTSCROLLBAR, DATETIMEPICK_CLASSW, nullptr,
+                              WS_CHILD | WS_VISIBLE, 10, 100, 160, 22, parent, nullptr, nullptr, nullptr);
+  PostMessageW(left, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 9));
+  PostMessageW(left, WM_LBUTTONUP, 0, MAKELPARAM(8, 9));
+  Pump();
+  EXPECT_NE(Dropped(left), nullptr);
 }
 
 TEST_F(DateTimePickTest, ChoosingADayNotifiesInOrder) {
