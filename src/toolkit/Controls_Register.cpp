@@ -32,6 +32,7 @@ void RegisterStandardControls() {
     for (TClass cls : {THeaderControl::ClassInfo(), TListView::ClassInfo()}) RegisterClass(cls);
     RegisterClass(TTreeView::ClassInfo());
     for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

@@ -175,6 +175,10 @@ class Reader {
           return;
         }
         break;
+      case TTypeKind::tkFloat:
+        if (v.ValueKind == Kind::Float) return info.SetFloat(target, v.Float);
+        if (v.ValueKind == Kind::Integer) return info.SetFloat(target, static_cast<double>(v.Integer));
+        break;
       case TTypeKind::tkMethod:
         if (v.ValueKind == Kind::Identifier) {
           const TMethodInfo* method = root_->ClassType()->FindMethod(v.Identifier);

@@ -1,5 +1,11 @@
 #include "toolkit/TypInfo.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
 TEnumInfo::TEnumInfo(const char* typeName, std::initializer_list<const char*> names) : typeName_(typeName) {
   for (const char* n : names) names_.emplace_back(n);
 }
@@ -34,6 +40,8 @@ bool TPropInfo::Writable() const {
       return static_cast<bool>(SetObj);
     case TTypeKind::tkMethod:
       return static_cast<bool>(SetMethod);
+    case TTypeKind::tkFloat:
+      return static_cast<bool>(SetFloat);
   }
   return false;
 }
@@ -165,6 +173,19 @@ void SetMethodProp(TObject* instance, std::string_view name, const std::any& val
   info.SetMethod(instance, value);
 }
 
+double GetFloatProp(TObject* instance, std::string_view name) {
+  const TPropInfo& info = Require(instance, name);
+  if (info.Kind != TTypeKind::tkFloat) WrongKind(info);
+  return info.GetFloat(instance);
+}
+
+void SetFloatProp(TObject* instance, std::string_view name, double value) {
+  const TPropInfo& info = Require(instance, name);
+  if (info.Kind != TTypeKind::tkFloat) WrongKind(info);
+  RequireWritable(info);
+  info.SetFloat(instance, value);
+}
+
 AnsiString GetPropValue(TObject* instance, std::string_view name) {
   const TPropInfo& info = Require(instance, name);
   switch (info.Kind) {
@@ -178,6 +199,12 @@ AnsiString GetPropValue(TObject* instance, std::string_view name) {
       return info.GetStr(instance);
     case TTypeKind::tkWString:
       return platform::WideToAnsiString(info.GetWStr(instance));
+    case TTypeKind::tkFloat: {
+      std::ostringstream text;
+      text.imbue(std::locale::classic());
+      text << std::setprecision(15) << info.GetFloat(instance);
+      return text.str();
+    }
     default:
       WrongKind(info);
   }
@@ -207,6 +234,15 @@ void SetPropValue(TObject* instance, std::string_view name, const AnsiString& te
     case TTypeKind::tkString:
     case TTypeKind::tkWString:
       return SetStrProp(instance, name, text);
+    case TTypeKind::tkFloat: {
+      const AnsiString body = Trim(text);
+      char* end = nullptr;
+      const double value = std::strtod(body.c_str(), &end);
+      if (body.empty() || *end != '\0' || !std::isfinite(value)) {
+        throw EConvertError("'" + text + "' is not a valid floating point value");
+      }
+      return SetFloatProp(instance, name, value);
+    }
     default:
       WrongKind(info);
   }

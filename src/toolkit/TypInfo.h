@@ -14,7 +14,7 @@
 #include "platform/base/sysutils.h"
 #include "toolkit/Object.h"
 
-enum class TTypeKind { tkInteger, tkEnumeration, tkSet, tkString, tkWString, tkClass, tkMethod };
+enum class TTypeKind { tkInteger, tkEnumeration, tkSet, tkString, tkWString, tkClass, tkMethod, tkFloat };
 
 // The identifiers of an enumeration type, ordinal 0 first. Booleans are the
 // enumeration False, True.
@@ -94,6 +94,9 @@ struct TPropInfo {
   std::function<void(TObject*, TObject*)> SetObj;
   std::function<std::any(TObject*)> GetMethod;
   std::function<void(TObject*, const std::any&)> SetMethod;
+  // Float kind (TDateTime values among them).
+  std::function<double(TObject*)> GetFloat;
+  std::function<void(TObject*, double)> SetFloat;
 
   bool Writable() const;
 };
@@ -121,6 +124,8 @@ WideString GetWideStrProp(TObject* instance, std::string_view name);  // 8-bit s
 TObject* GetObjectProp(TObject* instance, std::string_view name, TClass minClass = nullptr);
 std::any GetMethodProp(TObject* instance, std::string_view name);
 
+double GetFloatProp(TObject* instance, std::string_view name);
+void SetFloatProp(TObject* instance, std::string_view name, double value);
 void SetOrdProp(TObject* instance, std::string_view name, long long value);
 void SetEnumProp(TObject* instance, std::string_view name, std::string_view identifier);
 void SetSetProp(TObject* instance, std::string_view name, std::string_view text);
@@ -216,6 +221,16 @@ TPropInfo WideStr(const char* name, G get, S set) {
   p.GetWStr = [get](TObject* o) -> WideString { return (static_cast<C*>(o)->*get)(); };
   if constexpr (!std::is_null_pointer_v<S>) {
     p.SetWStr = [set](TObject* o, const WideString& v) { (static_cast<C*>(o)->*set)(v); };
+  }
+  return p;
+}
+
+template <class C, class G, class S>
+TPropInfo Float(const char* name, G get, S set) {
+  TPropInfo p = Describe(name, TTypeKind::tkFloat);
+  p.GetFloat = [get](TObject* o) -> double { return (static_cast<C*>(o)->*get)(); };
+  if constexpr (!std::is_null_pointer_v<S>) {
+    p.SetFloat = [set](TObject* o, double v) { (static_cast<C*>(o)->*set)(v); };
   }
   return p;
 }

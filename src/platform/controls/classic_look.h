@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/controls/bar_looks.h"
+#include "platform/controls/picker_looks.h"
 #include "platform/controls/controls.h"
 #include "platform/controls/list_looks.h"
 #include "platform/controls/edit_look.h"
@@ -155,6 +156,14 @@ class ControlPainter {
   // image, and text with selection and focus).
   virtual void TreeBackground(HDC dc, const RECT& rect, COLORREF colour);
   virtual void TreeRow(HDC dc, const TreeRowLook& look);
+
+  // Month calendars ("SysMonthCal32") and date-time pickers
+  // ("SysDateTimePick32"): the whole calendar; the picker's text with its
+  // selected field, its check box (DTS_SHOWNONE) and its drop-down button.
+  virtual void MonthCalendar(HDC dc, const MonthCalLook& look);
+  virtual void DateTimeText(HDC dc, const DateTimeLook& look);
+  virtual void DateTimeCheckBox(HDC dc, const RECT& box, bool checked, bool enabled);
+  virtual void DateTimeDropButton(HDC dc, const RECT& button, bool pressed, bool enabled);
 };
 
 ControlPainter& CurrentPainter();

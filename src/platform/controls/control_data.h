@@ -62,5 +62,7 @@ void RegisterComboBoxClass();
 void RegisterHeaderClass();
 void RegisterListViewClass();
 void RegisterTreeViewClass();
+void RegisterMonthCalClass();
+void RegisterDateTimePickClass();
 
 }  // namespace platform

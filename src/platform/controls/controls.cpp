@@ -38,6 +38,8 @@ void RegisterStandardControls() {
   RegisterHeaderClass();
   RegisterListViewClass();
   RegisterTreeViewClass();
+  RegisterMonthCalClass();
+  RegisterDateTimePickClass();
 }
 
 }  // namespace platform

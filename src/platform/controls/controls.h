@@ -11,6 +11,7 @@
 #include "platform/controls/listview.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/treeview.h"
+#include "platform/controls/pickers.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;

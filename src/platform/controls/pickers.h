@@ -1,0 +1,131 @@
+// The month calendar and date-time picker classes ("SysMonthCal32",
+// "SysDateTimePick32"): styles, messages, notifications and structures as
+// commctrl.h defines them, and SYSTEMTIME, the date they exchange.
+#pragma once
+
+#include "platform/controls/notify.h"
+
+struct SYSTEMTIME {
+  WORD wYear;
+  WORD wMonth;
+  WORD wDayOfWeek;  // 0 is Sunday
+  WORD wDay;
+  WORD wHour;
+  WORD wMinute;
+  WORD wSecond;
+  WORD wMilliseconds;
+};
+using LPSYSTEMTIME = SYSTEMTIME*;
+
+// "SysMonthCal32"
+constexpr const char16_t* MONTHCAL_CLASSW = u"SysMonthCal32";
+constexpr DWORD MCS_DAYSTATE = 0x0001;
+constexpr DWORD MCS_MULTISELECT = 0x0002;
+constexpr DWORD MCS_WEEKNUMBERS = 0x0004;
+constexpr DWORD MCS_NOTODAYCIRCLE = 0x0008;
+constexpr DWORD MCS_NOTODAY = 0x0010;
+
+constexpr UINT MCM_FIRST = 0x1000;
+constexpr UINT MCM_GETCURSEL = MCM_FIRST + 1;
+constexpr UINT MCM_SETCURSEL = MCM_FIRST + 2;
+constexpr UINT MCM_GETMINREQRECT = MCM_FIRST + 9;
+constexpr UINT MCM_SETCOLOR = MCM_FIRST + 10;
+constexpr UINT MCM_GETCOLOR = MCM_FIRST + 11;
+constexpr UINT MCM_SETTODAY = MCM_FIRST + 12;
+constexpr UINT MCM_GETTODAY = MCM_FIRST + 13;
+constexpr UINT MCM_HITTEST = MCM_FIRST + 14;
+constexpr UINT MCM_SETFIRSTDAYOFWEEK = MCM_FIRST + 15;
+constexpr UINT MCM_GETFIRSTDAYOFWEEK = MCM_FIRST + 16;
+constexpr UINT MCM_GETRANGE = MCM_FIRST + 17;
+constexpr UINT MCM_SETRANGE = MCM_FIRST + 18;
+
+// MCM_SETCOLOR / MCM_GETCOLOR (and DTM_SETMCCOLOR) parts.
+constexpr int MCSC_BACKGROUND = 0;
+constexpr int MCSC_TEXT = 1;
+constexpr int MCSC_TITLEBK = 2;
+constexpr int MCSC_TITLETEXT = 3;
+constexpr int MCSC_MONTHBK = 4;
+constexpr int MCSC_TRAILINGTEXT = 5;
+
+// Which limits of a range are set (MCM_/DTM_ SETRANGE and GETRANGE).
+constexpr DWORD GDTR_MIN = 0x0001;
+constexpr DWORD GDTR_MAX = 0x0002;
+
+struct MCHITTESTINFO {
+  UINT cbSize;
+  POINT pt;
+  UINT uHit;
+  SYSTEMTIME st;
+};
+using PMCHITTESTINFO = MCHITTESTINFO*;
+
+constexpr UINT MCHT_TITLE = 0x00010000;
+constexpr UINT MCHT_CALENDAR = 0x00020000;
+constexpr UINT MCHT_TODAYLINK = 0x00030000;
+constexpr UINT MCHT_NEXT = 0x01000000;
+constexpr UINT MCHT_PREV = 0x02000000;
+constexpr UINT MCHT_NOWHERE = 0x00000000;
+constexpr UINT MCHT_TITLEBK = MCHT_TITLE;
+constexpr UINT MCHT_TITLEMONTH = MCHT_TITLE | 0x0001;
+constexpr UINT MCHT_TITLEYEAR = MCHT_TITLE | 0x0002;
+constexpr UINT MCHT_TITLEBTNNEXT = MCHT_TITLE | MCHT_NEXT | 0x0003;
+constexpr UINT MCHT_TITLEBTNPREV = MCHT_TITLE | MCHT_PREV | 0x0003;
+constexpr UINT MCHT_CALENDARBK = MCHT_CALENDAR;
+constexpr UINT MCHT_CALENDARDATE = MCHT_CALENDAR | 0x0001;
+constexpr UINT MCHT_CALENDARDATENEXT = MCHT_CALENDARDATE | MCHT_NEXT;
+constexpr UINT MCHT_CALENDARDATEPREV = MCHT_CALENDARDATE | MCHT_PREV;
+constexpr UINT MCHT_CALENDARDAY = MCHT_CALENDAR | 0x0002;
+
+struct NMSELCHANGE {
+  NMHDR nmhdr;
+  SYSTEMTIME stSelStart;
+  SYSTEMTIME stSelEnd;
+};
+using LPNMSELCHANGE = NMSELCHANGE*;
+using NMSELECT = NMSELCHANGE;
+using LPNMSELECT = NMSELCHANGE*;
+
+constexpr UINT MCN_FIRST = 0u - 746u;
+constexpr UINT MCN_SELECT = MCN_FIRST;
+constexpr UINT MCN_GETDAYSTATE = MCN_FIRST - 1;
+constexpr UINT MCN_SELCHANGE = MCN_FIRST - 3;
+
+// "SysDateTimePick32"
+constexpr const char16_t* DATETIMEPICK_CLASSW = u"SysDateTimePick32";
+constexpr DWORD DTS_UPDOWN = 0x0001;
+constexpr DWORD DTS_SHOWNONE = 0x0002;
+constexpr DWORD DTS_SHORTDATEFORMAT = 0x0000;
+constexpr DWORD DTS_LONGDATEFORMAT = 0x0004;
+constexpr DWORD DTS_SHORTDATECENTURYFORMAT = 0x000C;
+constexpr DWORD DTS_TIMEFORMAT = 0x0009;
+constexpr DWORD DTS_APPCANPARSE = 0x0010;
+constexpr DWORD DTS_RIGHTALIGN = 0x0020;
+
+constexpr UINT DTM_FIRST = 0x1000;
+constexpr UINT DTM_GETSYSTEMTIME = DTM_FIRST + 1;
+constexpr UINT DTM_SETSYSTEMTIME = DTM_FIRST + 2;
+constexpr UINT DTM_GETRANGE = DTM_FIRST + 3;
+constexpr UINT DTM_SETRANGE = DTM_FIRST + 4;
+constexpr UINT DTM_SETFORMATA = DTM_FIRST + 5;
+constexpr UINT DTM_SETMCCOLOR = DTM_FIRST + 6;
+constexpr UINT DTM_GETMCCOLOR = DTM_FIRST + 7;
+constexpr UINT DTM_GETMONTHCAL = DTM_FIRST + 8;
+constexpr UINT DTM_SETFORMATW = DTM_FIRST + 50;
+
+// DTM_GETSYSTEMTIME answers, DTM_SETSYSTEMTIME wParam, NMDATETIMECHANGE flags.
+constexpr LRESULT GDT_ERROR = -1;
+constexpr DWORD GDT_VALID = 0;
+constexpr DWORD GDT_NONE = 1;
+
+struct NMDATETIMECHANGE {
+  NMHDR nmhdr;
+  DWORD dwFlags;
+  SYSTEMTIME st;
+};
+using LPNMDATETIMECHANGE = NMDATETIMECHANGE*;
+
+constexpr UINT DTN_FIRST = 0u - 740u;
+constexpr UINT DTN_FIRST2 = 0u - 753u;
+constexpr UINT DTN_CLOSEUP = DTN_FIRST2;
+constexpr UINT DTN_DROPDOWN = DTN_FIRST2 - 1;
+constexpr UINT DTN_DATETIMECHANGE = DTN_FIRST2 - 6;
