@@ -595,6 +595,164 @@ const TEnumInfo& ViewStyleType();
 // ---------------------------------------------------------------------------
 
 // ---------------------------------------------------------------------------
+// Tree view ("SysTreeView32"): TTreeView with its TTreeNodes and TTreeNode.
+
+class TImageList;
+class TTreeNodes;
+class TTreeView;
+struct HTREEITEM__;
+
+// One item. Its children belong to it; the window item (when the tree has a
+// window) carries the node in its lParam.
+class TTreeNode {
+ public:
+  TTreeNode(TTreeNodes* owner, TTreeNode* parent) : owner_(owner), parent_(parent) {}
+  TTreeNode(const TTreeNode&) = delete;
+  TTreeNode& operator=(const TTreeNode&) = delete;
+
+  const AnsiString& Text() const { return text_; }
+  void SetText(const AnsiString& value);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  int SelectedIndex() const { return selectedIndex_; }
+  void SetSelectedIndex(int value);
+  bool Expanded() const;
+  void SetExpanded(bool value);
+  void Expand(bool recurse);
+  void Collapse(bool recurse);
+  int Count() const { return static_cast<int>(children_.size()); }
+  // The child at `index`; null out of range.
+  TTreeNode* Item(int index) const;
+  int Index() const;
+  int Level() const;
+  TTreeNode* Parent() const { return parent_; }
+  TTreeNodes* Owner() const { return owner_; }
+  bool HasChildren() const { return !children_.empty(); }
+  bool Selected() const;
+  void* Data() const { return data_; }
+  void SetData(void* value) { data_ = value; }
+  // Frees the node and its children (and their window items).
+  void Delete();
+
+ private:
+  friend class TTreeNodes;
+  friend class TTreeView;
+  HTREEITEM__* item_ = nullptr;
+  TTreeNodes* owner_;
+  TTreeNode* parent_;
+  std::vector<std::unique_ptr<TTreeNode>> children_;
+  AnsiString text_;
+  int imageIndex_ = -1;
+  int selectedIndex_ = -1;
+  bool expanded_ = false;
+  void* data_ = nullptr;
+};
+
+// All items of a tree view. Count and Item[] go through every node, top to
+// bottom as if all were expanded.
+class TTreeNodes : public TPersistent {
+  T_CLASS(TTreeNodes, TPersistent)
+
+ public:
+  explicit TTreeNodes(TTreeView* owner) : owner_(owner) {}
+  ~TTreeNodes() override;
+
+  // A new last sibling of `sibling` (a root node when it is null).
+  TTreeNode* Add(TTreeNode* sibling, const AnsiString& text);
+  TTreeNode* AddChild(TTreeNode* parent, const AnsiString& text);
+  void Delete(TTreeNode* node);
+  void Clear();
+  int Count() const;
+  TTreeNode* Item(int index) const;
+  TTreeNode* GetFirstNode() const { return roots_.empty() ? nullptr : roots_.front().get(); }
+  int RootCount() const { return static_cast<int>(roots_.size()); }
+  TTreeNode* Root(int index) const;
+  TTreeView* Owner() const { return owner_; }
+
+  void Assign(TPersistent* source) override;
+  // "Data": the nodes as form resources store them.
+  void DefineProperties(TFiler& filer) override;
+
+ private:
+  friend class TTreeNode;
+  friend class TTreeView;
+  TTreeNode* Insert(TTreeNode* parent, const AnsiString& text);
+  void ReadData(TStream& stream);
+  void ReadNode(TStream& stream, TTreeNode* parent, int depth);
+  void CreateItems(const std::vector<std::unique_ptr<TTreeNode>>& nodes);
+  void CreateItem(TTreeNode* node);
+  void ForgetItems(const std::vector<std::unique_ptr<TTreeNode>>& nodes);
+  void SendItem(TTreeNode* node, unsigned mask);
+  HWND Window() const;
+  std::vector<std::unique_ptr<TTreeNode>>& Siblings(TTreeNode* parent) {
+    return parent != nullptr ? parent->children_ : roots_;
+  }
+
+  TTreeView* owner_;
+  std::vector<std::unique_ptr<TTreeNode>> roots_;
+};
+
+using TTVChangedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
+using TTVChangingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowChange)>;
+using TTVExpandedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
+
+class TTreeView : public TWinControl {
+  T_CLASS(TTreeView, TWinControl)
+
+ public:
+  explicit TTreeView(TComponent* owner);
+  ~TTreeView() override;
+
+  TTreeNodes* Items() const { return items_.get(); }
+  void SetItems(TTreeNodes* value) { items_->Assign(value); }
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* value);
+  // The selected node; null when none.
+  TTreeNode* Selected();
+  void SetSelected(TTreeNode* node);
+  bool ShowButtons() const { return showButtons_; }
+  void SetShowButtons(bool value);
+  bool ShowLines() const { return showLines_; }
+  void SetShowLines(bool value);
+  bool ShowRoot() const { return showRoot_; }
+  void SetShowRoot(bool value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  void FullExpand();
+  void FullCollapse();
+
+  void WndProc(TMessage& message) override;
+
+  TTVChangedEvent OnChange;
+  TTVChangingEvent OnChanging;
+  TTVExpandedEvent OnExpanded;
+  TTVExpandedEvent OnCollapsed;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TTreeNodes;
+  void SetStyleFlag(bool& field, bool value);
+  // A notification of the window (CN_NOTIFY); false when it is none of the tree's.
+  bool Notified(LPARAM header, LRESULT& result);
+
+  std::unique_ptr<TTreeNodes> items_;
+  TImageList* images_ = nullptr;
+  bool showButtons_ = true;
+  bool showLines_ = true;
+  bool showRoot_ = true;
+  bool readOnly_ = false;
+  bool destroying_ = false;
+};
+
+// End of tree view.
+// ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
 // Month calendar and date-time picker ("SysMonthCal32",
 // "SysDateTimePick32"). Dates are TDateTime values; a limit of 0 means none.
 
