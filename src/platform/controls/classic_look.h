@@ -103,6 +103,12 @@ class ControlPainter {
   virtual void MenuColumnBreak(HDC dc, const RECT& line);
   virtual void MenuBarBackground(HDC dc, const RECT& bar);
   virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+
+  // MDI: what a maximised child puts on its frame's menu bar — its small
+  // icon, which opens its system menu, and its minimise, restore and close
+  // buttons (`kind` is the entry's HBMMENU_MBAR_* bitmap value).
+  virtual void MdiChildIcon(HDC dc, const RECT& rect, HICON icon);
+  virtual void MdiChildButton(HDC dc, const RECT& rect, HBITMAP kind, bool pressed);
 };
 
 ControlPainter& CurrentPainter();
