@@ -30,6 +30,11 @@ LRESULT ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool un
   const HWND client = MdiClientOfChild(hwnd);
   if (client == nullptr) return CallDefault(hwnd, message, wParam, lParam, unicode);
   switch (message) {
+    case WM_CREATE:
+      // A window made by CreateWindowEx with WS_EX_MDICHILD joins the
+      // client as one made by WM_MDICREATE does.
+      AdoptMdiChild(client, hwnd);
+      return CallDefault(hwnd, message, wParam, lParam, unicode);
     case WM_SETTEXT: {
       const LRESULT result = CallDefault(hwnd, message, wParam, lParam, unicode);
       RefreshMdiWindowMenu(client);

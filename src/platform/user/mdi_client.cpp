@@ -58,11 +58,7 @@ HWND CreateChild(HWND client, const MDICREATESTRUCTW& create) {
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                static_cast<HINSTANCE>(create.hOwner), const_cast<MDICREATESTRUCTW*>(&create));
   if (child == nullptr) return nullptr;
-  if ((state = MdiClientOf(client)) == nullptr) return child;
-  if (std::find(state->children.begin(), state->children.end(), child) == state->children.end()) {
-    state->children.push_back(child);
-  }
-  RefreshMdiWindowMenu(client);
+  AdoptMdiChild(client, child);
   if (maximise) {
     ShowWindow(child, SW_SHOWMAXIMIZED);
   } else if (visible) {
@@ -268,6 +264,14 @@ void ActivateMdiChild(HWND client, HWND child) {
       IsWindow(child) && !IsChild(child, GetFocus())) {
     SetFocus(child);
   }
+}
+
+void AdoptMdiChild(HWND client, HWND child) {
+  MdiClientState* state = MdiClientOf(client);
+  if (state == nullptr || !IsWindow(child)) return;
+  if (std::find(state->children.begin(), state->children.end(), child) != state->children.end()) return;
+  state->children.push_back(child);
+  RefreshMdiWindowMenu(client);
 }
 
 void ForgetMdiChild(HWND client, HWND child) {

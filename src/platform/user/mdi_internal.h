@@ -32,6 +32,8 @@ HWND MdiClientOfChild(HWND child);
 // Activation inside a client: the previous child hears it is deactivated,
 // the new one that it is activated (WM_MDIACTIVATE at both ends).
 void ActivateMdiChild(HWND client, HWND child);
+// A child joining the list (once), with its id and its window-menu entry.
+void AdoptMdiChild(HWND client, HWND child);
 // A child going away: it leaves the list, its buttons leave the frame and
 // the next child becomes active (maximised when it was).
 void ForgetMdiChild(HWND client, HWND child);
