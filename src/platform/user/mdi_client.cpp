@@ -137,8 +137,13 @@ LRESULT ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       States().erase(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_DESTROY: {
-      // The list leaves the window menu with the client.
-      if (MdiClientState* state = MdiClientOf(hwnd)) state->children.clear();
+      // The list and a maximised child's entries leave the frame's menus
+      // with the client; the children going next activate nothing.
+      if (MdiClientState* state = MdiClientOf(hwnd)) HideMdiMaximizedChild(hwnd, state->maximized);
+      if (MdiClientState* state = MdiClientOf(hwnd)) {
+        state->children.clear();
+        state->active = nullptr;
+      }
       RefreshMdiWindowMenu(hwnd);
       return 0;
     }

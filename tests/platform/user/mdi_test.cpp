@@ -243,6 +243,44 @@ TEST_F(MdiTest, MaximisingLendsTheFrameItsButtonsAndTitle) {
   EXPECT_FALSE(maximised);
 }
 
+TEST_F(MdiTest, ClickingTheBarsButtonsCommandsTheMaximisedChild) {
+  const HWND one = NewChild(u"One");
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
+  Pump();
+  // The restore button, second from the right.
+  RECT button{};
+  ASSERT_TRUE(GetMenuItemRect(frame, menu, static_cast<UINT>(GetMenuItemCount(menu) - 2), &button));
+  RECT frameRect{};
+  GetWindowRect(frame, &frameRect);
+  EXPECT_LT(button.right, frameRect.right);
+  EXPECT_GT(button.left, (frameRect.left + frameRect.right) / 2);
+  headless::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  Pump();
+  EXPECT_FALSE(IsZoomed(one));
+  EXPECT_EQ(Text(frame), u"Frame");
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
+  Pump();
+  ASSERT_TRUE(GetMenuItemRect(frame, menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), &button));
+  headless::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  Pump();
+  EXPECT_FALSE(IsWindow(one));
+  EXPECT_EQ(BarTexts(), (std::vector<std::u16string>{u"&File", u"&Window"}));
+}
+
+TEST_F(MdiTest, DestroyingTheClientTakesTheChildsEntriesOffTheFrame) {
+  const HWND one = NewChild(u"One");
+  NewChild(u"Two");
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
+  recorder->Clear();
+  DestroyWindow(client);
+  FrameClient() = nullptr;
+  // No child was activated on the way out.
+  for (const RecordedMessage& m : recorder->Log()) EXPECT_NE(m.message, WM_CHILDACTIVATE);
+  EXPECT_EQ(BarTexts(), (std::vector<std::u16string>{u"&File", u"&Window"}));
+  EXPECT_EQ(GetMenuItemCount(windowMenu), 1);
+  EXPECT_EQ(Text(frame), u"Frame");
+}
+
 TEST_F(MdiTest, DestroyingTheActiveChildActivatesTheNextAndKeepsItMaximised) {
   const HWND one = NewChild(u"One");
   const HWND two = NewChild(u"Two");
