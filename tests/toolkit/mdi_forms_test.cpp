@@ -1,5 +1,6 @@
 // MDI forms: an fsMDIForm's client holds two fsMDIChild forms; the active
 // child, cycling, cascading and tiling through the form's methods.
+#include "toolkit/Menus.h"
 #include "toolkit/toolkit_fixture.h"
 
 namespace brellis::test {
@@ -80,6 +81,29 @@ TEST_F(MdiFormsTest, NextPreviousCascadeAndTile) {
   main->Tile(true);
   EXPECT_EQ(InClient(one), (RECT{0, area.bottom / 2, area.right, area.bottom}));
   main->ArrangeIcons();
+}
+
+TEST_F(MdiFormsTest, TheWindowMenuListsTheChildren) {
+  TMainMenu* bar = NewComponent<TMainMenu>(main);
+  TMenuItem* window = NewComponent<TMenuItem>(main);
+  window->SetCaption("&Window");
+  TMenuItem* cascade = NewComponent<TMenuItem>(main);
+  cascade->SetCaption("&Cascade");
+  window->Add(cascade);
+  bar->Items()->Add(window);
+  main->SetMenu(bar);
+  main->SetWindowMenu(window);
+  // The entry's menu as the bar holds it (asking the item rebuilds it).
+  const HMENU list = GetSubMenu(GetMenu(main->Handle()), 0);
+  ASSERT_EQ(GetMenuItemCount(list), 4);
+  char text[32] = {};
+  GetMenuStringA(list, 3, text, sizeof(text), MF_BYPOSITION);
+  EXPECT_STREQ(text, "&2 Two");
+  EXPECT_TRUE(GetMenuState(list, 3, MF_BYPOSITION) & MF_CHECKED);
+  // Choosing an entry activates its child.
+  const UINT id = GetMenuItemID(list, 2);
+  SendMessageA(main->Handle(), WM_COMMAND, id, 0);
+  EXPECT_EQ(main->ActiveMDIChild(), one);
 }
 
 TEST_F(MdiFormsTest, AChildWithoutAnMdiFormIsRefusedAndFreeingAChildLeavesTheList) {
