@@ -187,5 +187,8 @@ TCustomForm* GetParentForm(TControl* control);
 // does not take to its form as CM_DIALOGKEY; true when the form used it.
 bool OfferDialogKey(const MSG& msg);
 
+// Ctrl+F4, Ctrl+F6 and Ctrl+Tab in a window of the MDI form close and
+// cycle its child forms; true when the key was one of them.
+bool TranslateMdiKey(MSG& msg);
 // Makes the toolkit's standard control classes known to form resources.
 void RegisterStandardControls();

@@ -113,3 +113,14 @@ void TCustomForm::Next() {
 void TCustomForm::Previous() {
   if (clientHandle_ != nullptr) SendMessageA(clientHandle_, WM_MDINEXT, 0, 1);
 }
+
+bool TranslateMdiKey(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->FormStyle() != TFormStyle::fsMDIForm || form->ClientHandle() == nullptr) continue;
+    if (msg.hwnd != form->Handle() && !IsChild(form->Handle(), msg.hwnd)) continue;
+    return TranslateMDISysAccel(form->ClientHandle(), &msg) != FALSE;
+  }
+  return false;
+}

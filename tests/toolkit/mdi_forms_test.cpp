@@ -106,6 +106,20 @@ TEST_F(MdiFormsTest, TheWindowMenuListsTheChildren) {
   EXPECT_EQ(main->ActiveMDIChild(), one);
 }
 
+TEST_F(MdiFormsTest, ControlF6CyclesAndControlF4ClosesTheActiveChild) {
+  namespace headless = platform::display::headless;
+  SetFocus(two->Handle());
+  headless::KeyDown(VK_CONTROL);
+  headless::Key(0x75);  // F6
+  Pump();
+  EXPECT_EQ(main->ActiveMDIChild(), one);
+  headless::Key(VK_F4);
+  headless::KeyUp(VK_CONTROL);
+  Pump();
+  // A child form's close minimises it.
+  EXPECT_TRUE(IsIconic(one->Handle()));
+}
+
 TEST_F(MdiFormsTest, AChildWithoutAnMdiFormIsRefusedAndFreeingAChildLeavesTheList) {
   two->Free();
   EXPECT_EQ(main->MDIChildCount(), 1);
