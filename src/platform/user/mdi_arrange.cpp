@@ -136,7 +136,7 @@ WORD TileWindows(HWND parent, UINT how, const RECT* rect, UINT count, const HWND
   while (columns * columns < total) ++columns;
   if (how & MDITILE_HORIZONTAL) {
     // Rows: the same grid turned.
-    int rows = total / columns;
+    const int rows = total / columns;
     const int more = total % columns;
     std::size_t next = 0;
     for (int r = 0; r < columns; ++r) {
