@@ -97,6 +97,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   try {
     if (IsMenuShortCut(msg)) return true;
+    if (TranslateMdiKey(msg)) return true;
     if (OfferDialogKey(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

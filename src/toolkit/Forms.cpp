@@ -146,11 +146,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   FormWindowStyles(borderStyle_, formStyle_, params.Style, params.ExStyle);
   if (!Enabled()) params.Style |= WS_DISABLED;
   params.WndParent = ParentWindow() != nullptr ? ParentWindow() : Application->Handle();
+  MdiCreateParams(params);
 }
 
 void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
   AttachFormMenu(this);
+  CreateMdiClient();
   // A form without an icon of its own shows the program's.
   const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
   if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));

@@ -7,6 +7,8 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Forms_Scrolling.h"
 
+class TMenuItem;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                        poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
@@ -79,6 +81,20 @@ class TCustomForm : public TScrollingWinControl {
 
   void WndProc(TMessage& message) override;
 
+  // MDI: an fsMDIForm holds its fsMDIChild forms in the "MDIClient" window
+  // ClientHandle; WindowMenu lists them. The arrangements act on the client.
+  HWND ClientHandle() const { return clientHandle_; }
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int index) const;
+  TCustomForm* ActiveMDIChild() const;
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+  void Cascade();
+  void Tile(bool horizontal = false);
+  void ArrangeIcons();
+  void Next();
+  void Previous();
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
   TNotifyEvent OnShow;
@@ -92,11 +108,17 @@ class TCustomForm : public TScrollingWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void Loaded() override;
+  void DefaultHandler(TMessage& message) override;
 
  private:
   void ShowingChanged();
   void PlaceOnScreen();
   bool DialogKey(WPARAM key, LPARAM shift);
+  // MDI: the styles and parent of an fsMDIChild's window, the client of an
+  // fsMDIForm, and the MDI form children are created in.
+  void MdiCreateParams(TCreateParams& params);
+  void CreateMdiClient();
+  static TCustomForm* MdiMainForm();
   // The non-client size the window will have, for client sizes without a window.
   SIZE FrameSize();
 
@@ -115,6 +137,8 @@ class TCustomForm : public TScrollingWinControl {
   int pixelsPerInch_ = 96;
   int textHeight_ = 12;
   bool oldCreateOrder_ = false;
+  HWND clientHandle_ = nullptr;
+  TMenuItem* windowMenu_ = nullptr;
 };
 
 class TForm : public TCustomForm {
@@ -163,5 +187,8 @@ TCustomForm* GetParentForm(TControl* control);
 // does not take to its form as CM_DIALOGKEY; true when the form used it.
 bool OfferDialogKey(const MSG& msg);
 
+// Ctrl+F4, Ctrl+F6 and Ctrl+Tab in a window of the MDI form close and
+// cycle its child forms; true when the key was one of them.
+bool TranslateMdiKey(MSG& msg);
 // Makes the toolkit's standard control classes known to form resources.
 void RegisterStandardControls();

@@ -164,6 +164,11 @@ class ControlPainter {
   virtual void DateTimeText(HDC dc, const DateTimeLook& look);
   virtual void DateTimeCheckBox(HDC dc, const RECT& box, bool checked, bool enabled);
   virtual void DateTimeDropButton(HDC dc, const RECT& button, bool pressed, bool enabled);
+  // MDI: what a maximised child puts on its frame's menu bar — its small
+  // icon, which opens its system menu, and its minimise, restore and close
+  // buttons (`kind` is the entry's HBMMENU_MBAR_* bitmap value).
+  virtual void MdiChildIcon(HDC dc, const RECT& rect, HICON icon);
+  virtual void MdiChildButton(HDC dc, const RECT& rect, HBITMAP kind, bool pressed);
 };
 
 ControlPainter& CurrentPainter();

@@ -4,6 +4,7 @@
 
 #include "platform/controls/controls.h"
 #include "platform/user/atoms.h"
+#include "platform/user/mdi_internal.h"
 #include "platform/user/menu_object.h"
 #include "platform/user/window_object.h"
 
@@ -120,6 +121,7 @@ void EnsureSystemClasses() {
   RegisterClassExW(&desktop);
   RegisterDialogClass();
   RegisterMenuWindowClass();
+  RegisterMdiClientClass();
   RegisterStandardControls();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/controls/classic_look.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/region.h"
+#include "platform/user/mdi_internal.h"
 #include "platform/user/menu_object.h"
 #include "platform/user/nonclient.h"
 #include "platform/user/paint_internal.h"
@@ -53,6 +54,8 @@ int LayoutBar(const WindowObject& w, MenuObject& m, int windowWidth) {
     int width = 0;
     if (item.IsOwnerDraw()) {
       width = item.ownerSize.cx;
+    } else if (IsMdiBarEntry(item)) {
+      width = MdiBarEntryWidth(item);
     } else if (item.hasText && !item.text.empty()) {
       RECT r{0, 0, 0, 0};
       DrawTextW(dc, item.text.c_str(), static_cast<int>(item.text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
@@ -167,6 +170,10 @@ void PaintMenuBar(HWND hwnd, HDC dc) {
       continue;
     }
     if (item.IsSeparator()) continue;
+    if (IsMdiBarEntry(item)) {
+      PaintMdiBarEntry(dc, item, (item.state & MFS_HILITE) && tracking);
+      continue;
+    }
     HFONT font = CreateMenuFont((item.state & MFS_DEFAULT) != 0);
     MenuItemLook look;
     look.text = item.text;

@@ -10,6 +10,7 @@
 #include "platform/base/strings.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/constants.h"
+#include "platform/user/mdi.h"
 #include "platform/user/menu.h"
 #include "platform/user/msgbox.h"
 #include "platform/user/paint.h"
