@@ -10,6 +10,7 @@
 
 #include "platform/controls/bar_looks.h"
 #include "platform/controls/controls.h"
+#include "platform/controls/toolbar_look.h"
 #include "platform/user/scrollbar_layout.h"
 
 namespace platform {
@@ -103,6 +104,13 @@ class ControlPainter {
   virtual void MenuColumnBreak(HDC dc, const RECT& line);
   virtual void MenuBarBackground(HDC dc, const RECT& bar);
   virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+  // "ToolbarWindow32": the bar's background (unless TBSTYLE_TRANSPARENT), the
+  // divider line above it, a separator, and one button with its frame,
+  // image, caption and drop-down arrow.
+  virtual void ToolBarBackground(HDC dc, const RECT& client);
+  virtual void ToolBarDivider(HDC dc, const RECT& line);
+  virtual void ToolBarSeparator(HDC dc, const RECT& rect, bool flat);
+  virtual void ToolBarButton(HDC dc, const ToolBarButtonLook& look);
 };
 
 ControlPainter& CurrentPainter();

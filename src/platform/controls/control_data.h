@@ -55,5 +55,6 @@ void RegisterScrollBarClass();
 void RegisterProgressClass();
 void RegisterUpDownClass();
 void RegisterTrackBarClass();
+void RegisterToolBarClass();
 
 }  // namespace platform

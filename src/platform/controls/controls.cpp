@@ -31,6 +31,7 @@ void RegisterStandardControls() {
   RegisterProgressClass();
   RegisterUpDownClass();
   RegisterTrackBarClass();
+  RegisterToolBarClass();
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/user/user.h"
 #include "platform/controls/button.h"
 #include "platform/controls/bars.h"
+#include "platform/controls/toolbar.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
