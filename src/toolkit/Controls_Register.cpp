@@ -21,6 +21,7 @@ void RegisterStandardControls() {
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;
