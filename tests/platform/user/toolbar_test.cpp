@@ -278,6 +278,56 @@ TEST_F(ToolBarTest, CustomDrawStagesAndSkippedButtons) {
                                         {CDDS_POSTPAINT, 0, 0}}));
 }
 
+// The pixels of a bar printed into a bitmap that was white before.
+std::vector<COLORREF> PrintedRow(HWND bar, int y, int width) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, 40);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, width, 40};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SendMessageW(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  std::vector<COLORREF> row;
+  for (int x = 0; x < width; ++x) row.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return row;
+}
+
+TEST_F(ToolBarTest, ASkippedButtonIsNotDrawnAndSkippingTheBarDrawsNothing) {
+  HWND bar = Bar(CCS_NORESIZE | CCS_NODIVIDER);
+  SetWindowPos(bar, nullptr, 0, 0, 100, 30, SWP_NOZORDER);
+  Add(bar, {Btn(0, 100), Btn(1, 101)});
+  const COLORREF white = RGB(255, 255, 255);
+  globalAnswer = CDRF_NOTIFYITEMDRAW;
+  skipItem = 101;
+  const std::vector<COLORREF> row = PrintedRow(bar, 23, 60);  // the buttons' bottom edge
+  EXPECT_NE(row[12], white);  // the shadow of 100
+  EXPECT_EQ(row[36], white);  // 101 left to the parent
+  globalAnswer = CDRF_SKIPDEFAULT;
+  const std::vector<COLORREF> none = PrintedRow(bar, 23, 60);
+  EXPECT_EQ(none[12], white);
+}
+
+TEST_F(ToolBarTest, ATransparentBarLetsTheParentErase) {
+  const ULONG_PTR background = SetClassLongPtrW(parent, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_HIGHLIGHT + 1));
+  HWND bar = Bar(CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_TRANSPARENT);
+  SetWindowPos(bar, nullptr, 10, 10, 100, 30, SWP_NOZORDER);
+  HWND solid = Bar(CCS_NORESIZE | CCS_NODIVIDER);
+  SetWindowPos(solid, nullptr, 10, 50, 100, 30, SWP_NOZORDER);
+  HDC dc = GetDC(bar);
+  SendMessageW(bar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  EXPECT_EQ(GetPixel(dc, 50, 10), GetSysColor(COLOR_HIGHLIGHT));
+  ReleaseDC(bar, dc);
+  dc = GetDC(solid);
+  SendMessageW(solid, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  EXPECT_EQ(GetPixel(dc, 50, 10), GetSysColor(COLOR_3DFACE));
+  ReleaseDC(solid, dc);
+  SetClassLongPtrW(parent, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(background));  // the class is shared
+}
+
 TEST_F(ToolBarTest, SpansTheParentAtTheTopUnlessNoResize) {
   HWND bar = Bar();
   Add(bar, {Btn(0, 100)});
