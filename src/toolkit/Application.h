@@ -47,6 +47,14 @@ class TApplication : public TComponent {
     FormCreated(instance);
   }
   TCustomForm* MainForm() const { return mainForm_; }
+  // Hints: whether they show at all, the pause before one appears and how
+  // long it stays, in milliseconds.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value) { showHint_ = value; }
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int value) { hintPause_ = value < 0 ? 0 : value; }
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int value) { hintHidePause_ = value < 0 ? 0 : value; }
   bool ShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool value) { showMainForm_ = value; }
 
@@ -93,6 +101,9 @@ class TApplication : public TComponent {
   AnsiString title_;
   bool terminated_ = false;
   bool showMainForm_ = true;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintHidePause_ = 2500;
   TCustomForm* mainForm_ = nullptr;
   HWND handle_ = nullptr;
   std::unique_ptr<TIcon> icon_;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/ImgList.h"
+#include "toolkit/Menus.h"
 
 // ---------------------------------------------------------------------------
 // Track bar, progress bar and up-down ("msctls_trackbar32",
@@ -861,4 +863,136 @@ const TEnumInfo& DTDateFormatType();
 const TEnumInfo& DTDateModeType();
 
 // End of month calendar and date-time picker.
+// ---------------------------------------------------------------------------
+
+// ---------------------------------------------------------------------------
+// Tool bar and tool buttons ("ToolbarWindow32"). The buttons are windowless
+// children of the bar; the bar's window draws and clicks them.
+
+enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+enum class TCustomDrawStateItem { cdsSelected, cdsGrayed, cdsDisabled, cdsChecked, cdsFocused, cdsDefault, cdsHot,
+                                  cdsMarked, cdsIndeterminate };
+using TCustomDrawState = TSet<TCustomDrawStateItem>;
+
+struct NMTBCUSTOMDRAW;
+class TToolBar;
+class TToolButton;
+
+using TTBCustomDrawEvent = std::function<void(TToolBar* sender, const TRect& rect, bool& defaultDraw)>;
+using TTBCustomDrawBtnEvent =
+    std::function<void(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw)>;
+
+class TToolButton : public TGraphicControl {
+  T_CLASS(TToolButton, TGraphicControl)
+
+ public:
+  explicit TToolButton(TComponent* owner);
+  ~TToolButton() override;
+
+  TToolButtonStyle Style() const { return style_; }
+  void SetStyle(TToolButtonStyle value);
+  // Checked (tbsCheck) or shown pressed.
+  bool Down() const { return down_; }
+  void SetDown(bool value);
+  // Neighbouring grouped check buttons keep one of them down.
+  bool Grouped() const { return grouped_; }
+  void SetGrouped(bool value);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+  void SetDropdownMenu(TPopupMenu* value);
+  // A click runs this item's click instead of OnClick (as a menu bar would).
+  TMenuItem* MenuItem() const { return menuItem_; }
+  void SetMenuItem(TMenuItem* value);
+  int Index() const;
+  TToolBar* ToolBar() const;
+
+  void SetParent(TWinControl* parent) override;
+  void SetText(const AnsiString& text) override;
+  void Click() override;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TToolBar;
+  void Changed();
+
+  TToolButtonStyle style_ = TToolButtonStyle::tbsButton;
+  bool down_ = false;
+  bool grouped_ = false;
+  int imageIndex_ = -1;
+  TPopupMenu* dropdownMenu_ = nullptr;
+  TMenuItem* menuItem_ = nullptr;
+};
+
+class TToolBar : public TWinControl {
+  T_CLASS(TToolBar, TWinControl)
+
+ public:
+  explicit TToolBar(TComponent* owner);
+  ~TToolBar() override;
+
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* value);
+  TImageList* HotImages() const { return hotImages_; }
+  void SetHotImages(TImageList* value);
+  TImageList* DisabledImages() const { return disabledImages_; }
+  void SetDisabledImages(TImageList* value);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool value);
+  bool ShowCaptions() const { return showCaptions_; }
+  void SetShowCaptions(bool value);
+  int ButtonWidth() const { return buttonWidth_; }
+  void SetButtonWidth(int value);
+  int ButtonHeight() const { return buttonHeight_; }
+  void SetButtonHeight(int value);
+  // Captions beside the images instead of under them.
+  bool List() const { return list_; }
+  void SetList(bool value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TToolButton* Buttons(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+  // The canvas of the custom-draw events, on the window's DC while they run.
+  TCanvas* Canvas() { return canvas_.get(); }
+
+  void WndProc(TMessage& message) override;
+
+  TTBCustomDrawEvent OnCustomDraw;
+  TTBCustomDrawBtnEvent OnCustomDrawButton;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TToolButton;
+  void SetImageList(TImageList*& list, TImageList* value, UINT message);
+  void SendImageLists();
+  void ButtonsChanged();
+  void RebuildButtons();
+  void ReadDownStates();
+  LRESULT CustomDraw(const NMTBCUSTOMDRAW& draw);
+  void DropDown(int index);
+
+  std::vector<TToolButton*> buttons_;
+  std::unique_ptr<TCanvas> canvas_;
+  TImageList* images_ = nullptr;
+  TImageList* hotImages_ = nullptr;
+  TImageList* disabledImages_ = nullptr;
+  bool flat_ = false;
+  bool showCaptions_ = false;
+  int buttonWidth_ = 23;
+  int buttonHeight_ = 22;
+  bool list_ = false;
+  bool transparent_ = false;
+  bool rebuilding_ = false;
+};
+
+const TEnumInfo& ToolButtonStyleType();
+
+// End of tool bar and tool buttons.
 // ---------------------------------------------------------------------------

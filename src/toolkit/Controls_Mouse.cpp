@@ -2,6 +2,7 @@
 // it on in the child's coordinates, keeps it on the child that was pressed
 // until release, and tells controls when the mouse enters and leaves them.
 #include "toolkit/Controls.h"
+#include "toolkit/Controls_Hint.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void SetMouseControl(TControl* control) {
   if (control == g_mouseControl) return;
   TControl* previous = g_mouseControl;
   g_mouseControl = control;
+  HintMouseEntered(control);
   if (previous != nullptr) previous->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(previous));
   if (control != nullptr && g_mouseControl == control) {
     control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
@@ -38,6 +40,7 @@ void TWinControl::RouteMouseToControls(TMessage& message, bool& handled) {
   if (g_captureControl != nullptr && (g_captureControl->Parent() != this || GetCapture() != handle_)) {
     g_captureControl = nullptr;
   }
+  if (IsButtonDown(message.Msg)) CancelHint();
   const TPoint point = Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
   TControl* target = g_captureControl != nullptr ? g_captureControl : ControlAtPos(point, false);
   if (message.Msg == WM_MOUSEMOVE) {

@@ -33,6 +33,7 @@ void RegisterStandardControls() {
     RegisterClass(TTreeView::ClassInfo());
     for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
+    for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);
     return true;
   }();
   (void)done;

@@ -14,6 +14,7 @@
 #include "platform/controls/list_looks.h"
 #include "platform/controls/edit_look.h"
 #include "platform/controls/tree_look.h"
+#include "platform/controls/toolbar_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 
@@ -169,6 +170,13 @@ class ControlPainter {
   // buttons (`kind` is the entry's HBMMENU_MBAR_* bitmap value).
   virtual void MdiChildIcon(HDC dc, const RECT& rect, HICON icon);
   virtual void MdiChildButton(HDC dc, const RECT& rect, HBITMAP kind, bool pressed);
+  // "ToolbarWindow32": the bar's background (unless TBSTYLE_TRANSPARENT), the
+  // divider line above it, a separator, and one button with its frame,
+  // image, caption and drop-down arrow.
+  virtual void ToolBarBackground(HDC dc, const RECT& client);
+  virtual void ToolBarDivider(HDC dc, const RECT& line);
+  virtual void ToolBarSeparator(HDC dc, const RECT& rect, bool flat);
+  virtual void ToolBarButton(HDC dc, const ToolBarButtonLook& look);
 };
 
 ControlPainter& CurrentPainter();

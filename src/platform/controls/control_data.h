@@ -64,5 +64,6 @@ void RegisterListViewClass();
 void RegisterTreeViewClass();
 void RegisterMonthCalClass();
 void RegisterDateTimePickClass();
+void RegisterToolBarClass();
 
 }  // namespace platform

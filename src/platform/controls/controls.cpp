@@ -40,6 +40,7 @@ void RegisterStandardControls() {
   RegisterTreeViewClass();
   RegisterMonthCalClass();
   RegisterDateTimePickClass();
+  RegisterToolBarClass();
 }
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/treeview.h"
 #include "platform/controls/pickers.h"
+#include "platform/controls/toolbar.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
