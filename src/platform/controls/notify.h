@@ -1,9 +1,20 @@
 // WM_NOTIFY: the header every common control's notification starts with,
 // the general NM_* codes, and custom draw (NMCUSTOMDRAW and its stages,
-// answers and item states), as commctrl.h defines them.
+// answers and item states), and the styles every common control shares,
+// as commctrl.h defines them.
 #pragma once
 
 #include "platform/user/user.h"
+
+// Styles every common control shares: where it places itself in its parent.
+constexpr DWORD CCS_TOP = 0x0001;
+constexpr DWORD CCS_NOMOVEY = 0x0002;
+constexpr DWORD CCS_BOTTOM = 0x0003;
+constexpr DWORD CCS_NORESIZE = 0x0004;
+constexpr DWORD CCS_NOPARENTALIGN = 0x0008;
+constexpr DWORD CCS_ADJUSTABLE = 0x0020;
+constexpr DWORD CCS_NODIVIDER = 0x0040;
+constexpr DWORD CCS_VERT = 0x0080;
 
 struct NMHDR {
   HWND hwndFrom;

@@ -144,9 +144,3 @@ constexpr WORD SBT_NOTABPARSING = 0x0800;
 constexpr UINT SBN_FIRST = 0u - 880u;
 constexpr UINT SBN_SIMPLEMODECHANGE = SBN_FIRST - 0;
 
-// Placement styles of the common controls that dock to their parent.
-constexpr DWORD CCS_TOP = 0x0001;
-constexpr DWORD CCS_NOMOVEY = 0x0002;
-constexpr DWORD CCS_BOTTOM = 0x0003;
-constexpr DWORD CCS_NORESIZE = 0x0004;
-constexpr DWORD CCS_NOPARENTALIGN = 0x0008;

@@ -6,16 +6,6 @@
 #include "platform/controls/notify.h"
 #include "platform/gdi/gdi.h"
 
-// Styles every common control shares: where it places itself in its parent.
-constexpr DWORD CCS_TOP = 0x0001;
-constexpr DWORD CCS_NOMOVEY = 0x0002;
-constexpr DWORD CCS_BOTTOM = 0x0003;
-constexpr DWORD CCS_NORESIZE = 0x0004;
-constexpr DWORD CCS_NOPARENTALIGN = 0x0008;
-constexpr DWORD CCS_ADJUSTABLE = 0x0020;
-constexpr DWORD CCS_NODIVIDER = 0x0040;
-constexpr DWORD CCS_VERT = 0x0080;
-
 constexpr const char16_t* TOOLBARCLASSNAMEW = u"ToolbarWindow32";
 
 // Window styles.
