@@ -48,6 +48,12 @@ LRESULT PaintControl(HWND hwnd, WPARAM dc, Painter paint) {
 // Registers a standard class of the system module with per-window data.
 void RegisterControlClass(LPCWSTR name, PlainWindowProcedure proc, UINT style, LPCWSTR cursor);
 
+// A caller's item text, read as wide or ANSI (code page) text; null is empty.
+std::u16string ItemTextOf(const void* text, bool wide);
+// Copies `text` into a caller's buffer of `capacity` characters, cut to it
+// (never splitting a double-byte character); answers what was copied.
+int CopyItemText(const std::u16string& text, void* target, int capacity, bool wide);
+
 void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();

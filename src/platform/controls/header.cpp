@@ -145,47 +145,9 @@ bool ChangeWidth(HWND hwnd, int index, int width) {
   return true;
 }
 
-std::u16string TextOf(const void* text, bool wide) {
-  if (text == nullptr) return {};
-  if (wide) return std::u16string(static_cast<const char16_t*>(text));
-  const char* ansi = static_cast<const char*>(text);
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
-  if (length <= 1) return {};
-  std::u16string result(static_cast<std::size_t>(length), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi, -1, result.data(), length);
-  result.resize(static_cast<std::size_t>(length) - 1);
-  return result;
-}
-
-void CopyText(const std::u16string& text, void* target, int capacity, bool wide) {
-  if (target == nullptr || capacity <= 0) return;
-  if (wide) {
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(capacity) - 1);
-    auto* out = static_cast<char16_t*>(target);
-    std::copy_n(text.begin(), n, out);
-    out[n] = u'\0';
-    return;
-  }
-  // Converted whole, then cut at the buffer without splitting a
-  // double-byte character.
-  const int bytes =
-      WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<std::size_t>(std::max(0, bytes)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), ansi.data(), bytes, nullptr, nullptr);
-  std::size_t n = 0;
-  while (n < ansi.size()) {
-    const std::size_t step = (static_cast<unsigned char>(ansi[n]) >= 0x81 && n + 1 < ansi.size()) ? 2 : 1;
-    if (n + step > static_cast<std::size_t>(capacity) - 1) break;
-    n += step;
-  }
-  auto* out = static_cast<char*>(target);
-  std::copy_n(ansi.begin(), n, out);
-  out[n] = '\0';
-}
-
 void Apply(HeaderItem& target, const HDITEMW& source, bool wide) {
   if (source.mask & HDI_WIDTH) target.width = std::max(0, source.cxy);
-  if (source.mask & HDI_TEXT) target.text = TextOf(source.pszText, wide);
+  if (source.mask & HDI_TEXT) target.text = ItemTextOf(source.pszText, wide);
   if (source.mask & HDI_FORMAT) target.format = source.fmt;
   if (source.mask & HDI_LPARAM) target.lParam = source.lParam;
   if (source.mask & HDI_IMAGE) target.image = source.iImage;
@@ -205,7 +167,7 @@ LRESULT GetItem(const HeaderData& data, WPARAM index, HDITEMW* item, bool wide) 
   if (item == nullptr || index >= data.items.size()) return FALSE;
   const HeaderItem& source = data.items[index];
   if (item->mask & HDI_WIDTH) item->cxy = source.width;
-  if (item->mask & HDI_TEXT) CopyText(source.text, item->pszText, item->cchTextMax, wide);
+  if (item->mask & HDI_TEXT) CopyItemText(source.text, item->pszText, item->cchTextMax, wide);
   if (item->mask & HDI_FORMAT) item->fmt = source.format;
   if (item->mask & HDI_LPARAM) item->lParam = source.lParam;
   if (item->mask & HDI_IMAGE) item->iImage = source.image;

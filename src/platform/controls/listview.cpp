@@ -26,45 +26,6 @@ const std::u16string& CellText(const Data& data, int item, int subItem) {
 
 namespace {
 
-std::u16string TextOf(const void* text, bool wide) {
-  if (text == nullptr) return {};
-  if (wide) return std::u16string(static_cast<const char16_t*>(text));
-  const char* ansi = static_cast<const char*>(text);
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
-  if (length <= 1) return {};
-  std::u16string result(static_cast<std::size_t>(length), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi, -1, result.data(), length);
-  result.resize(static_cast<std::size_t>(length) - 1);
-  return result;
-}
-
-// Copies into a caller's buffer, cut to it; answers the characters (wide)
-// or bytes (ANSI) copied.
-int CopyText(const std::u16string& text, void* target, int capacity, bool wide) {
-  if (target == nullptr || capacity <= 0) return 0;
-  if (wide) {
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(capacity) - 1);
-    auto* out = static_cast<char16_t*>(target);
-    std::copy_n(text.begin(), n, out);
-    out[n] = u'\0';
-    return static_cast<int>(n);
-  }
-  const int bytes =
-      WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<std::size_t>(std::max(0, bytes)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), ansi.data(), bytes, nullptr, nullptr);
-  std::size_t n = 0;
-  while (n < ansi.size()) {
-    const std::size_t step = (static_cast<unsigned char>(ansi[n]) >= 0x81 && n + 1 < ansi.size()) ? 2 : 1;
-    if (n + step > static_cast<std::size_t>(capacity) - 1) break;
-    n += step;
-  }
-  auto* out = static_cast<char*>(target);
-  std::copy_n(ansi.begin(), n, out);
-  out[n] = '\0';
-  return static_cast<int>(n);
-}
-
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
 // After any change of items, columns, images, font or size.
@@ -296,10 +257,10 @@ void Apply(Item& item, const LVITEMW& source, bool wide) {
     if (item.subItems.size() < static_cast<std::size_t>(source.iSubItem)) {
       item.subItems.resize(static_cast<std::size_t>(source.iSubItem));
     }
-    item.subItems[static_cast<std::size_t>(source.iSubItem) - 1] = TextOf(source.pszText, wide);
+    item.subItems[static_cast<std::size_t>(source.iSubItem) - 1] = ItemTextOf(source.pszText, wide);
     return;
   }
-  if (source.mask & LVIF_TEXT) item.text = TextOf(source.pszText, wide);
+  if (source.mask & LVIF_TEXT) item.text = ItemTextOf(source.pszText, wide);
   if (source.mask & LVIF_IMAGE) item.image = source.iImage;
   if (source.mask & LVIF_PARAM) item.lParam = source.lParam;
 }
@@ -346,7 +307,7 @@ LRESULT GetItem(const Data& data, LVITEMW* target, bool wide) {
   if (target == nullptr || target->iItem < 0 || target->iItem >= Count(data) || target->iSubItem < 0) return FALSE;
   const Item& item = data.items[static_cast<std::size_t>(target->iItem)];
   if (target->mask & LVIF_TEXT) {
-    CopyText(CellText(data, target->iItem, target->iSubItem), target->pszText, target->cchTextMax, wide);
+    CopyItemText(CellText(data, target->iItem, target->iSubItem), target->pszText, target->cchTextMax, wide);
   }
   if (target->iSubItem > 0) return TRUE;
   if (target->mask & LVIF_IMAGE) target->iImage = item.image;
@@ -391,7 +352,7 @@ LRESULT InsertColumn(HWND hwnd, Data& data, WPARAM index, const LVCOLUMNW* sourc
   column.format = (source->mask & LVCF_FMT) ? (source->fmt & LVCFMT_JUSTIFYMASK) : LVCFMT_LEFT;
   if (at == 0) column.format = LVCFMT_LEFT;  // the first column is always left aligned
   column.subItem = (source->mask & LVCF_SUBITEM) ? source->iSubItem : at;
-  const std::u16string text = (source->mask & LVCF_TEXT) ? TextOf(source->pszText, wide) : std::u16string();
+  const std::u16string text = (source->mask & LVCF_TEXT) ? ItemTextOf(source->pszText, wide) : std::u16string();
   HDITEMW item{};
   item.mask = HDI_TEXT | HDI_FORMAT | HDI_WIDTH;
   item.pszText = const_cast<WCHAR*>(text.c_str());
@@ -417,7 +378,7 @@ LRESULT GetColumn(const Data& data, WPARAM index, LVCOLUMNW* target, bool wide) 
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(text.size());
     SendMessageW(data.header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    CopyText(std::u16string(text.c_str()), target->pszText, target->cchTextMax, wide);
+    CopyItemText(std::u16string(text.c_str()), target->pszText, target->cchTextMax, wide);
   }
   return TRUE;
 }
@@ -427,7 +388,7 @@ LRESULT SetColumn(HWND hwnd, Data& data, WPARAM index, const LVCOLUMNW* source, 
   Column& column = data.columns[index];
   if ((source->mask & LVCF_FMT) && index != 0) column.format = source->fmt & LVCFMT_JUSTIFYMASK;
   if (source->mask & LVCF_SUBITEM) column.subItem = source->iSubItem;
-  const std::u16string text = TextOf(source->pszText, wide);
+  const std::u16string text = ItemTextOf(source->pszText, wide);
   HDITEMW item{};
   item.mask = HDI_FORMAT;
   item.fmt = column.format | HDF_STRING;
@@ -571,7 +532,7 @@ LRESULT Messages(HWND hwnd, Data& data, UINT message, WPARAM wParam, LPARAM lPar
           item->iSubItem < 0) {
         return 0;
       }
-      return CopyText(CellText(data, static_cast<int>(wParam), item->iSubItem), item->pszText, item->cchTextMax, wide);
+      return CopyItemText(CellText(data, static_cast<int>(wParam), item->iSubItem), item->pszText, item->cchTextMax, wide);
     }
     case LVM_DELETEITEM:
       return DeleteItem(hwnd, static_cast<int>(wParam));
