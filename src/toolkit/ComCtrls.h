@@ -2,6 +2,10 @@
 // window class of the same role.
 #pragma once
 
+#include "platform/base/datetime.h"
+#include "platform/controls/pickers.h"
+#include "toolkit/Classes_Collection.h"
+#include "toolkit/Classes_Strings.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
@@ -195,9 +199,6 @@ const TEnumInfo& UDAlignButtonType();
 // ---------------------------------------------------------------------------
 // Tab control, page control with its tab sheets, and status bar
 // ("SysTabControl32", "msctls_statusbar32").
-
-#include "toolkit/Classes_Collection.h"
-#include "toolkit/Classes_Strings.h"
 
 class TImageList;
 class TPageControl;
@@ -757,9 +758,6 @@ class TTreeView : public TWinControl {
 // ---------------------------------------------------------------------------
 // Month calendar and date-time picker ("SysMonthCal32",
 // "SysDateTimePick32"). Dates are TDateTime values; a limit of 0 means none.
-
-#include "platform/base/datetime.h"
-#include "platform/controls/pickers.h"
 
 enum class TDateTimeKind { dtkDate, dtkTime };
 enum class TDTDateFormat { dfShort, dfLong };
