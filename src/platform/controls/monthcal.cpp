@@ -169,8 +169,11 @@ void ButtonDown(HWND hwnd, MonthCalData& data, POINT p) {
     // Outside a drop-down: it is given up.
     if (IsPopup(hwnd)) {
       ReleaseCapture();
+      // Losing the capture may have closed the drop-down already.
+      const MonthCalData* alive = ControlData<MonthCalData>(hwnd);
+      if (alive == nullptr) return;
       NMHDR header{};
-      Notify(hwnd, data, NM_RELEASEDCAPTURE, header);
+      Notify(hwnd, *alive, NM_RELEASEDCAPTURE, header);
     }
     return;
   }
