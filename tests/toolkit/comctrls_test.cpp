@@ -64,18 +64,8 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm() {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, kForm);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
-DWORD StyleOf(TWinControl* control) { return static_cast<DWORD>(GetWindowLongA(control->Handle(), GWL_STYLE)); }
-
 TEST_F(ComCtrlsTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* track = As<TTrackBar>(form->FindComponent("Track"));
   auto* progress = As<TProgressBar>(form->FindComponent("Progress"));
   auto* edit = As<TEdit>(form->FindComponent("Edit"));
@@ -130,7 +120,7 @@ TEST_F(ComCtrlsTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
 }
 
 TEST_F(ComCtrlsTest, ReflectedNotificationsFireTheEvents) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* track = As<TTrackBar>(form->FindComponent("Track"));
   auto* spin = As<TUpDown>(form->FindComponent("Spin"));
   auto* edit = As<TEdit>(form->FindComponent("Edit"));
@@ -160,7 +150,7 @@ TEST_F(ComCtrlsTest, ReflectedNotificationsFireTheEvents) {
 }
 
 TEST_F(ComCtrlsTest, TrackBarCustomDrawReachesTheControlAsCnNotify) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* track = As<TTrackBar>(form->FindComponent("Track"));
   std::vector<std::pair<DWORD, DWORD_PTR>> stages;
   TWndMethod previous = track->WindowProc;
@@ -207,7 +197,7 @@ COLORREF PrintedOverMagenta(TWinControl* control, int x, int y) {
 }
 
 TEST_F(ComCtrlsTest, TransparentTrackBarLeavesItsBackground) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* track = As<TTrackBar>(form->FindComponent("Track"));
   EXPECT_EQ(PrintedOverMagenta(track, 1, 1), ColorToRGB(track->Color()));
   SetPropValue(track, "Transparent", "True");
@@ -216,7 +206,7 @@ TEST_F(ComCtrlsTest, TransparentTrackBarLeavesItsBackground) {
 
 TEST_F(ComCtrlsTest, TwoHundredFormsWithTheControlsLeaveNothingBehind) {
   auto round = [] {
-    TForm* form = ReadForm();
+    TForm* form = ReadShownForm(kForm);
     auto* track = As<TTrackBar>(form->FindComponent("Track"));
     SetPropValue(track, "Orientation", "trVertical");  // a new window
     SendMessageA(track->Handle(), WM_KEYDOWN, VK_NEXT, 0);
@@ -226,12 +216,7 @@ TEST_F(ComCtrlsTest, TwoHundredFormsWithTheControlsLeaveNothingBehind) {
     form->Free();
     Application->ProcessMessages();
   };
-  round();  // classes and atoms are made once
-  const auto before = platform::HandleTable::Instance().LiveCounts();
-  const std::size_t thunks = platform::LiveThunkCount();
-  for (int i = 0; i < 200; ++i) round();
-  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
-  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  ExpectRoundsLeaveEveryCount(round);
   EXPECT_EQ(platform::LiveTimerCount(), 0u);
 }
 

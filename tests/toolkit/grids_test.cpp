@@ -38,14 +38,6 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm() {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, kForm);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
 TStringGrid* GridOf(TForm* form) { return As<TStringGrid>(form->FindComponent("Grid")); }
 
 void Key(TStringGrid* grid, WPARAM key) { SendMessageA(grid->Handle(), WM_KEYDOWN, key, 0); }
@@ -59,7 +51,7 @@ void Fill(TStringGrid* grid) {
 }
 
 TEST_F(GridsTest, ReadByNameWithCellsColsAndRows) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   ASSERT_NE(grid, nullptr);
   EXPECT_EQ(grid->ClassName(), "TStringGrid");
@@ -101,7 +93,7 @@ TEST_F(GridsTest, ReadByNameWithCellsColsAndRows) {
 }
 
 TEST_F(GridsTest, KeysAndMouseMoveTheSelectionWhichSelectCellMayRefuse) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   EXPECT_EQ(grid->Col(), 1);
   EXPECT_EQ(grid->Row(), 1);
@@ -150,7 +142,7 @@ TEST_F(GridsTest, KeysAndMouseMoveTheSelectionWhichSelectCellMayRefuse) {
 }
 
 TEST_F(GridsTest, TypingEditsTheFocusedCell) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   grid->SetCells(1, 1, "old");
   for (char c : std::string("new")) SendMessageA(grid->Handle(), WM_CHAR, static_cast<WPARAM>(c), 0);
@@ -165,7 +157,7 @@ TEST_F(GridsTest, TypingEditsTheFocusedCell) {
 }
 
 TEST_F(GridsTest, ScrollsByKeysAndByTheWindowBars) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   const int rows = grid->VisibleRowCount();
   EXPECT_GT(rows, 5);
@@ -201,7 +193,7 @@ TEST_F(GridsTest, ScrollsByKeysAndByTheWindowBars) {
 }
 
 TEST_F(GridsTest, DrawCellGetsEveryShownCellWithItsRectangleAndState) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   grid->SetTopRow(5);
   struct Drawn {
@@ -233,7 +225,7 @@ TEST_F(GridsTest, DrawCellGetsEveryShownCellWithItsRectangleAndState) {
 }
 
 TEST_F(GridsTest, GoldenStringGridWithFixedRowsAndColumnsScrolled) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   TStringGrid* grid = GridOf(form);
   Fill(grid);
   grid->SetCol(3);
@@ -251,7 +243,7 @@ TEST_F(GridsTest, GoldenStringGridWithFixedRowsAndColumnsScrolled) {
 
 TEST_F(GridsTest, TwoHundredFormsWithGridsLeaveNothingBehind) {
   auto round = [] {
-    TForm* form = ReadForm();
+    TForm* form = ReadShownForm(kForm);
     TStringGrid* grid = GridOf(form);
     Fill(grid);
     Key(grid, VK_NEXT);
@@ -260,12 +252,7 @@ TEST_F(GridsTest, TwoHundredFormsWithGridsLeaveNothingBehind) {
     form->Free();
     Application->ProcessMessages();
   };
-  round();
-  const auto before = platform::HandleTable::Instance().LiveCounts();
-  const std::size_t thunks = platform::LiveThunkCount();
-  for (int i = 0; i < 200; ++i) round();
-  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
-  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  ExpectRoundsLeaveEveryCount(round);
 }
 
 }  // namespace

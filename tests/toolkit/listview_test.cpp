@@ -66,14 +66,6 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm(const char* text = kForm) {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, text);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
 std::u16string ItemText(HWND list, int index, int subItem) {
   WCHAR buffer[64] = {};
   LVITEMW item{};
@@ -85,7 +77,7 @@ std::u16string ItemText(HWND list, int index, int subItem) {
 }
 
 TEST_F(ListViewComponentTest, ReadFromAFormResourceWithTheirWindowsFilled) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* head = As<THeaderControl>(form->FindComponent("Head"));
   auto* list = As<TListView>(form->FindComponent("List"));
   ASSERT_TRUE(head && list);
@@ -120,7 +112,7 @@ TEST_F(ListViewComponentTest, ReadFromAFormResourceWithTheirWindowsFilled) {
 }
 
 TEST_F(ListViewComponentTest, NotificationsFireTheEvents) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* head = As<THeaderControl>(form->FindComponent("Head"));
   auto* list = As<TListView>(form->FindComponent("List"));
   std::vector<std::string> events;
@@ -165,14 +157,14 @@ TEST_F(ListViewComponentTest, BadCollectionsAreRefusedWithAClearError) {
   end
 end
 )";
-  EXPECT_THROW(ReadForm(wrongProperty), Exception);
+  EXPECT_THROW(ReadShownForm(wrongProperty), Exception);
   const char* notACollection = R"(object F: TForm
   object Head: THeaderControl
     Sections = 'One'
   end
 end
 )";
-  EXPECT_THROW(ReadForm(notACollection), Exception);
+  EXPECT_THROW(ReadShownForm(notACollection), Exception);
 }
 
 }  // namespace

@@ -63,16 +63,6 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm() {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, kForm);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
-DWORD StyleOf(TWinControl* control) { return static_cast<DWORD>(GetWindowLongA(control->Handle(), GWL_STYLE)); }
-
 SYSTEMTIME WindowTime(TWinControl* picker, LRESULT expect = GDT_VALID) {
   SYSTEMTIME st{};
   EXPECT_EQ(SendMessageA(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)), expect);
@@ -80,7 +70,7 @@ SYSTEMTIME WindowTime(TWinControl* picker, LRESULT expect = GDT_VALID) {
 }
 
 TEST_F(PickersTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* calendar = As<TMonthCalendar>(form->FindComponent("Calendar"));
   auto* date = As<TDateTimePicker>(form->FindComponent("DatePicker"));
   auto* time = As<TDateTimePicker>(form->FindComponent("TimePicker"));
@@ -127,7 +117,7 @@ TEST_F(PickersTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
 }
 
 TEST_F(PickersTest, NotificationsFireTheEvents) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* calendar = As<TMonthCalendar>(form->FindComponent("Calendar"));
   auto* date = As<TDateTimePicker>(form->FindComponent("DatePicker"));
   auto* time = As<TDateTimePicker>(form->FindComponent("TimePicker"));
@@ -170,7 +160,7 @@ TEST_F(PickersTest, NotificationsFireTheEvents) {
 
 TEST_F(PickersTest, TwoHundredFormsWithThePickersLeaveNothingBehind) {
   auto round = [] {
-    TForm* form = ReadForm();
+    TForm* form = ReadShownForm(kForm);
     auto* date = As<TDateTimePicker>(form->FindComponent("DatePicker"));
     RECT c{};
     GetClientRect(date->Handle(), &c);
@@ -181,12 +171,7 @@ TEST_F(PickersTest, TwoHundredFormsWithThePickersLeaveNothingBehind) {
     form->Free();
     Application->ProcessMessages();
   };
-  round();  // classes and atoms are made once
-  const auto before = platform::HandleTable::Instance().LiveCounts();
-  const std::size_t thunks = platform::LiveThunkCount();
-  for (int i = 0; i < 200; ++i) round();
-  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
-  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  ExpectRoundsLeaveEveryCount(round);
 }
 
 }  // namespace

@@ -95,14 +95,6 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm() {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, kForm);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
 template <class T>
 T* Find(TForm* form, const char* name) {
   return As<T>(form->FindComponent(name));
@@ -124,7 +116,7 @@ void ClickTab(HWND tabs, int index) {
 }
 
 TEST_F(TabsStatusBarTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* pages = Find<TPageControl>(form, "Pages");
   auto* second = Find<TTabSheet>(form, "Second");
   auto* tabs = Find<TTabControl>(form, "Tabs");
@@ -197,7 +189,7 @@ TEST_F(TabsStatusBarTest, ReadFromAFormResourceWithTheirWindowsSetUp) {
 }
 
 TEST_F(TabsStatusBarTest, PropertiesByName) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* pages = Find<TPageControl>(form, "Pages");
   auto* status = Find<TStatusBar>(form, "Status");
   auto* tabs = Find<TTabControl>(form, "Tabs");
@@ -241,7 +233,7 @@ TEST_F(TabsStatusBarTest, PropertiesByName) {
 }
 
 TEST_F(TabsStatusBarTest, AChoiceByTheUserFiresTheEventsAndMayBeRefused) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* pages = Find<TPageControl>(form, "Pages");
   auto* first = Find<TTabSheet>(form, "First");
   auto* fourth = Find<TTabSheet>(form, "Fourth");
@@ -288,7 +280,7 @@ TEST_F(TabsStatusBarTest, AChoiceByTheUserFiresTheEventsAndMayBeRefused) {
 }
 
 TEST_F(TabsStatusBarTest, FreeingPagesShowsTheNextOne) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* pages = Find<TPageControl>(form, "Pages");
   auto* fourth = Find<TTabSheet>(form, "Fourth");
   // Freeing the active page shows the next page with a tab.
@@ -324,7 +316,7 @@ TEST_F(TabsStatusBarTest, FreeingPagesShowsTheNextOne) {
 }
 
 TEST_F(TabsStatusBarTest, OwnerDrawnPanelsDrawThroughTheEvent) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* status = Find<TStatusBar>(form, "Status");
   std::vector<std::pair<TStatusPanel*, TRect>> drawn;
   status->OnDrawPanel = [&](TStatusBar* bar, TStatusPanel* panel, const TRect& rect) {
@@ -355,7 +347,7 @@ TEST_F(TabsStatusBarTest, BadCollectionsInAResourceAreReadErrors) {
 }
 
 TEST_F(TabsStatusBarTest, GoldenForm) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* status = Find<TStatusBar>(form, "Status");
   status->OnDrawPanel = [](TStatusBar* bar, TStatusPanel*, const TRect& rect) {
     bar->Canvas()->Brush()->SetColor(clNavy);
@@ -373,7 +365,7 @@ TEST_F(TabsStatusBarTest, GoldenForm) {
 
 TEST_F(TabsStatusBarTest, TwoHundredFormsLeaveNothingBehind) {
   auto round = [] {
-    TForm* form = ReadForm();
+    TForm* form = ReadShownForm(kForm);
     auto* pages = Find<TPageControl>(form, "Pages");
     ClickTab(pages->Handle(), 0);
     SetEnumProp(pages, "MultiLine", "True");  // a new window
@@ -383,12 +375,7 @@ TEST_F(TabsStatusBarTest, TwoHundredFormsLeaveNothingBehind) {
     form->Free();
     Application->ProcessMessages();
   };
-  round();  // classes and atoms are made once
-  const auto before = platform::HandleTable::Instance().LiveCounts();
-  const std::size_t thunks = platform::LiveThunkCount();
-  for (int i = 0; i < 200; ++i) round();
-  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
-  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  ExpectRoundsLeaveEveryCount(round);
   EXPECT_EQ(platform::LiveTimerCount(), 0u);
 }
 

@@ -47,16 +47,8 @@ constexpr const char* kForm = R"(object F: TForm
 end
 )";
 
-TForm* ReadForm() {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, kForm);
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
-
 TEST_F(ToolBarToolkitTest, ReadFromAFormResourceIntoTheWindowsButtons) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* bar = As<TToolBar>(form->FindComponent("Bar"));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(GetEnumProp(bar, "Flat"), "True");
@@ -83,7 +75,7 @@ TEST_F(ToolBarToolkitTest, ReadFromAFormResourceIntoTheWindowsButtons) {
 }
 
 TEST_F(ToolBarToolkitTest, ClicksReachTheButtonsAndCheckGroupsFollow) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* bar = As<TToolBar>(form->FindComponent("Bar"));
   ASSERT_NE(bar, nullptr);
   std::vector<std::string> clicked;
@@ -106,7 +98,7 @@ TEST_F(ToolBarToolkitTest, ClicksReachTheButtonsAndCheckGroupsFollow) {
 }
 
 TEST_F(ToolBarToolkitTest, CustomDrawEventsPaintOnTheCanvasAndMaySkip) {
-  TForm* form = ReadForm();
+  TForm* form = ReadShownForm(kForm);
   auto* bar = As<TToolBar>(form->FindComponent("Bar"));
   ASSERT_NE(bar, nullptr);
   int backgrounds = 0;

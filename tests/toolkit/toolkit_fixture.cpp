@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "support/golden.h"
+#include "support/handle_leaks.h"
+#include "toolkit/Reader.h"
 
 namespace brellis::test {
 namespace {
@@ -17,6 +19,25 @@ class HeadlessEnvironment : public ::testing::Environment {
 const ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new HeadlessEnvironment);
 
 }  // namespace
+
+TForm* ReadShownForm(std::string_view resource) {
+  TForm* form = NewComponent<TForm>(Application);
+  ReadComponentResource(form, resource);
+  form->Show();
+  Application->ProcessMessages();
+  return form;
+}
+
+DWORD StyleOf(TWinControl* control) { return static_cast<DWORD>(GetWindowLongA(control->Handle(), GWL_STYLE)); }
+
+void ExpectRoundsLeaveEveryCount(const std::function<void()>& round) {
+  round();
+  const auto before = platform::HandleTable::Instance().LiveCounts();
+  const std::size_t thunks = platform::LiveThunkCount();
+  for (int i = 0; i < 200; ++i) round();
+  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
+  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+}
 
 void DestroyAllToolkitWindows() {
   for (;;) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/display/headless/headless.h"
 #include "toolkit/Application.h"
@@ -22,6 +24,16 @@ class ToolkitTest : public ::testing::Test {
   // A shown form of the given client size at a fixed place.
   static TForm* NewShownForm(int clientWidth, int clientHeight);
 };
+
+// A form read from a form resource, shown, with its first messages handled.
+TForm* ReadShownForm(std::string_view resource);
+
+// The window style of a control's window.
+DWORD StyleOf(TWinControl* control);
+
+// Runs `round` once (classes and atoms are made once), then 200 times more,
+// and expects every handle count and the thunk count where they were.
+void ExpectRoundsLeaveEveryCount(const std::function<void()>& round);
 
 // Destroys every top-level window and empties the queue.
 void DestroyAllToolkitWindows();

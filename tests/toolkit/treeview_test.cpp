@@ -68,13 +68,7 @@ end
 )";
 }
 
-TForm* ReadForm(const std::string& data) {
-  TForm* form = NewComponent<TForm>(Application);
-  ReadComponentResource(form, Form(data));
-  form->Show();
-  Application->ProcessMessages();
-  return form;
-}
+TForm* ReadForm(const std::string& data) { return ReadShownForm(Form(data)); }
 
 const std::string kSample =
     NodeDataHex(2, {{"Animals", 0, 2}, {"Cat", 1, 0}, {"Dog", 2, 1}, {"Puppy", 3, 0}, {"Plants", 4, 0}});
@@ -180,12 +174,7 @@ TEST_F(TreeViewToolkitTest, TwoHundredFormsWithTreesLeaveNothingBehind) {
     form->Free();
     Application->ProcessMessages();
   };
-  round();
-  const auto before = platform::HandleTable::Instance().LiveCounts();
-  const std::size_t thunks = platform::LiveThunkCount();
-  for (int i = 0; i < 200; ++i) round();
-  EXPECT_EQ(DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");
-  EXPECT_EQ(platform::LiveThunkCount(), thunks);
+  ExpectRoundsLeaveEveryCount(round);
 }
 
 }  // namespace

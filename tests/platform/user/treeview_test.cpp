@@ -424,9 +424,9 @@ TEST_F(TreeViewTest, CustomDrawAsksForEachItemInRowOrder) {
     return CDRF_DODEFAULT;
   };
   RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  const auto spec = [](HTREEITEM h) { return reinterpret_cast<DWORD_PTR>(h); };
+  const auto itemOf = [](HTREEITEM h) { return reinterpret_cast<DWORD_PTR>(h); };
   EXPECT_EQ(stages, (std::vector<std::pair<DWORD, DWORD_PTR>>{
-                        {CDDS_PREPAINT, 0}, {CDDS_ITEMPREPAINT, spec(a)}, {CDDS_ITEMPREPAINT, spec(b)}, {CDDS_POSTPAINT, 0}}));
+                        {CDDS_PREPAINT, 0}, {CDDS_ITEMPREPAINT, itemOf(a)}, {CDDS_ITEMPREPAINT, itemOf(b)}, {CDDS_POSTPAINT, 0}}));
   customDraw = nullptr;
 }
 
