@@ -12,12 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/controls.h"
 #include "platform/gdi/gdi.h"
+#include "platform/user/user.h"
+#include "toolkit/Classes_Strings.h"
+#include "toolkit/Component.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/StringList.h"
 
 class TQuickIni;
 class TSkinReader;
+class TControl;
+class TImageList;
 
 // ---------------------------------------------------------------------------
 // Skin objects. Every object owns its pictures; a picture the skin lacks is an
@@ -134,14 +140,98 @@ constexpr int SkinColourCount = 19;
 extern const char* const SkinColourKeys[SkinColourCount];
 
 // ---------------------------------------------------------------------------
-// The model and its loader.
+// The skin component's switches.
 
-class TSkinData {
+enum class TSkinControlType {
+  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
+  xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
+  xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+};
+using TSkinControlTypes = TSet<TSkinControlType>;
+
+enum class TSkinOption {
+  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
+  xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoFormScrollbar
+};
+using TSkinOptions = TSet<TSkinOption>;
+
+enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
+
+const TEnumInfo& SkinControlTypeInfo();
+const TEnumInfo& SkinOptionInfo();
+const TEnumInfo& SkinFormTypeInfo();
+
+class TSkinData;
+// Asked for each window class before a window is skinned; DoSkin in/out.
+using TFormSkinEvent = std::function<void(TObject* Sender, const AnsiString& aName, bool& DoSkin)>;
+// Before and after a form is skinned.
+using TSkinFormEvent = std::function<void(TObject* Sender, HWND ahwnd, const AnsiString& aName)>;
+// Lets the program supply or refuse the skin object of a control.
+using TSkinControlEvent = std::function<void(TComponent* Sender, TSkinData* aSkin, TControl* aForm,
+                                             TControl* aControl, const AnsiString& aClassName,
+                                             TComponent*& aSkinObject)>;
+
+constexpr char kSkinEngineVersion[] = "5.03.07.12";
+
+// ---------------------------------------------------------------------------
+// The skin component: holds the model, streams the package with its form,
+// and drives the skin manager.
+
+class TSkinData : public TComponent {
+  T_CLASS(TSkinData, TComponent)
+
  public:
-  TSkinData();
-  virtual ~TSkinData();
+  explicit TSkinData(TComponent* owner = nullptr);
+  ~TSkinData() override;
   TSkinData(const TSkinData&) = delete;
   TSkinData& operator=(const TSkinData&) = delete;
+
+  // -- Published switches ---------------------------------------------------
+  bool Active() const { return FActive; }
+  void SetActive(bool value);
+  int DisableTag() const { return FDisableTag; }
+  void SetDisableTag(int value) { FDisableTag = value; }
+  TSkinControlTypes SkinControls() const { return FSkinControls; }
+  void SetSkinControls(TSkinControlTypes value) { FSkinControls = value; }
+  TSkinOptions Options() const { return FOptions; }
+  void SetOptions(TSkinOptions value) { FOptions = value; }
+  TStrings* Skin3rd() const { return FSkin3rd.get(); }
+  void SetSkin3rd(TStrings* lines);
+  const AnsiString& SkinFile() const { return FSkinFile; }
+  void SetSkinFile(const AnsiString& name);
+  AnsiString SkinStore() const;
+  void SetSkinStore(const AnsiString&) {}
+  TSkinFormType SkinFormtype() const { return FSkinFormtype; }
+  void SetSkinFormtype(TSkinFormType value) { FSkinFormtype = value; }
+  AnsiString Version() const { return kSkinEngineVersion; }
+  void SetVersion(const AnsiString&) {}
+  bool MenuUpdate() const { return FMenuUpdate; }
+  void SetMenuUpdate(bool value) { FMenuUpdate = value; }
+  bool MenuMerge() const { return FMenuMerge; }
+  void SetMenuMerge(bool value) { FMenuMerge = value; }
+
+  TFormSkinEvent OnFormSkin;
+  TNotifyEvent OnSkinChanged;
+  TSkinControlEvent OnSkinControl;
+  TSkinFormEvent OnBeforeSkinForm;
+  TSkinFormEvent OnAfterSkinForm;
+
+  // -- Streaming and life -----------------------------------------------------
+  void DefineProperties(TFiler& filer) override;
+  void ReadSkinStream(TStream& stream);
+  void WriteSkinStream(TStream& stream) const;
+  void Loaded() override;
+  // Tells the skin manager that a new skin was read.
+  void ApplySkinChange();
+
+  // The application's small icon on magenta (magenta transparent), for the
+  // caption buttons; empty without an icon.
+  TBitmap* IconPicture() const { return FIconPicture.get(); }
+  // The system menu glyphs: restore, maximise, minimise, close.
+  TImageList* MenuImages() const { return FMenuImages.get(); }
+  // Whether WM_NCPAINT is painted (off around a menu change).
+  bool NCPaintEnabled() const { return FNCPaintEnabled; }
+  void SetNCPaintEnabled(bool value) { FNCPaintEnabled = value; }
 
   // The stored package: the compressed skin package the model is built from.
   const std::vector<std::uint8_t>& SkinStream() const { return FSkinStream; }
@@ -252,9 +342,24 @@ class TSkinData {
   // A colour key of `section`: ParseColour of its text, or "ButtonText" when empty.
   TColor ReadColourText(const AnsiString& section, const AnsiString& key) const;
 
+  void BuildIconPicture();
+
   std::vector<std::uint8_t> FSkinStream;
   bool FNoSkin = true;
   HBRUSH FSkinBrush = nullptr;
+
+  bool FActive = false;
+  int FDisableTag = 99;
+  TSkinControlTypes FSkinControls;
+  TSkinOptions FOptions;
+  std::unique_ptr<TStrings> FSkin3rd;
+  AnsiString FSkinFile;
+  TSkinFormType FSkinFormtype = TSkinFormType::sfMainform;
+  bool FMenuUpdate = true;
+  bool FMenuMerge = false;
+  bool FNCPaintEnabled = true;
+  std::unique_ptr<TBitmap> FIconPicture;
+  std::unique_ptr<TImageList> FMenuImages;
 
   // Alive only while a load runs.
   const TSkinReader* FReader = nullptr;
@@ -271,6 +376,26 @@ bool IsCaptionButtonSection(const AnsiString& section);
 AnsiString SkinFileNamePart(const AnsiString& value);
 // Whether a file name ends exactly in ".bmp" (".BMP" does not qualify).
 bool IsSkinBitmapName(const AnsiString& name);
+
+// ---------------------------------------------------------------------------
+// Platform helpers of the engine. GetScrollBarInfo, TrackMouseEvent,
+// GetComboBoxInfo and DisableProcessWindowsGhosting are looked up by name in
+// "user32.dll" when the engine starts; each may be missing.
+
+// The toolkit control of a window (its ControlAtom property); null for a null
+// window or one without the property.
+TControl* ControlFromWindow(HWND window);
+// GetScrollBarInfo when the system has it, else false.
+bool GetScrollBarInfoSafe(HWND window, LONG objectId, SCROLLBARINFO* info);
+// Asks for WM_MOUSELEAVE (TrackMouseEvent, TME_LEAVE) when the system has it.
+void TrackMouseLeave(HWND window);
+// GetComboBoxInfo when the system has it, else false.
+bool GetComboBoxInfoSafe(HWND combo, COMBOBOXINFO* info);
+// Whether the system has GetScrollBarInfo (read when the engine started).
+bool HasGetScrollBarInfo();
+// Looks the entry points up again (tests hide some with the platform's
+// module switch first).
+void LookUpSkinEntryPoints();
 
 // ---------------------------------------------------------------------------
 // Text helpers of the painters.

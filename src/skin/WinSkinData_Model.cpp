@@ -15,17 +15,6 @@ TDataSkinBorder::TDataSkinBorder() : Picture2(std::make_unique<TBitmap>()) {}
 TDataSkinButton::TDataSkinButton()
     : CheckPicture(std::make_unique<TBitmap>()), RadioPicture(std::make_unique<TBitmap>()) {}
 
-namespace {
-
-template <typename T>
-std::unique_ptr<T> Named(const char* name) {
-  auto object = std::make_unique<T>();
-  object->Name = name;
-  return object;
-}
-
-}  // namespace
-
 // Skins written on Windows separate folders with backslashes.
 AnsiString SkinFileNamePart(const AnsiString& value) {
   const std::size_t separator = value.find_last_of("\\/:");
@@ -35,18 +24,6 @@ AnsiString SkinFileNamePart(const AnsiString& value) {
 bool IsSkinBitmapName(const AnsiString& name) {
   const std::size_t dot = name.rfind('.');
   return dot != AnsiString::npos && name.compare(dot, AnsiString::npos, ".bmp") == 0;
-}
-
-TSkinData::TSkinData()
-    : Left(Named<TDataSkinBorder>("Left")),
-      Right(Named<TDataSkinBorder>("Right")),
-      Top(Named<TDataSkinBorder>("Top")),
-      Bottom(Named<TDataSkinBorder>("Bottom")),
-      Title(std::make_unique<TDataSkinTitle>()),
-      Buttons(Named<TDataSkinButton>("Buttons")) {}
-
-TSkinData::~TSkinData() {
-  if (FSkinBrush) DeleteObject(FSkinBrush);
 }
 
 void TSkinData::SetSkinStream(std::span<const std::uint8_t> package) {

@@ -47,6 +47,7 @@ T_CLASS_INFO(TFm_Main, TForm, [](TClassInfo& c) {
   c.AddField(Field<TFm_Main>("lblLoginID", &TFm_Main::lblLoginID));
   c.AddField(Field<TFm_Main>("lblSystemID", &TFm_Main::lblSystemID));
   c.AddField(Field<TFm_Main>("lbl2", &TFm_Main::lbl2));
+  c.AddField(Field<TFm_Main>("SkinEngineMain", &TFm_Main::SkinEngineMain));
 
   c.AddMethod(Handler("FormCreate", &TFm_Main::FormCreate));
   c.AddMethod(Handler("FormShow", &TFm_Main::FormShow));

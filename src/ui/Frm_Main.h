@@ -4,6 +4,7 @@
 // home screen; the status strip shows the user.
 #pragma once
 
+#include "skin/WinSkinData.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
@@ -52,6 +53,7 @@ class TFm_Main : public TForm {
   TLabel* lblLoginID = nullptr;
   TLabel* lblSystemID = nullptr;
   TLabel* lbl2 = nullptr;
+  TSkinData* SkinEngineMain = nullptr;  // skins every window of the program
 
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);

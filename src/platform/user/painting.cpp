@@ -385,6 +385,8 @@ int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw) {
     }
   }
   w->shape = std::move(shape);
+  // As on Windows, the system owns the region from now on.
+  if (region != nullptr) DeleteObject(region);
   if (w->surface) w->surface->SetShape(w->shape.get());
   if (WindowObject* top = platform::TopLevelOf(w)) platform::RefreshDcsOf(top->handle);
   if (visible && redraw) {

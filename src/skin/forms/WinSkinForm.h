@@ -3,8 +3,10 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/gdi.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Graphics.h"
 
 // ---------------------------------------------------------------------------
@@ -73,3 +75,237 @@ void DrawMasked(HDC dc, const TRect& dest, TBitmap* bitmap, TColor key);
 // transparent gives an empty region, a null bitmap no region.
 HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, TColor key);
+
+// ---------------------------------------------------------------------------
+// Form skinning
+//
+// A TWinSkinForm is the skinning object of one top-level window: a form of
+// the program, a message form, a system dialog or an MDI child. It subclasses
+// the window, claims the skin's frame sizes in WM_NCCALCSIZE, paints the whole
+// non-client area itself and clips the window to a region cut from the frame
+// pictures. Non-client rectangles are held in frame coordinates: origin at
+// the window's top-left corner.
+
+class TSkinData;
+class TDataSkinSysButton;
+class TWinSkinForm;
+class TControl;
+class TPopupMenu;
+class TMenuItem;
+class TTimer;
+class TFont;
+struct TMessage;
+
+// The hot objects of the non-client area: caption buttons (and menu-bar
+// items). Mouse states: 1 normal, 2 pressed, 3 hot.
+class TNCObject {
+ public:
+  explicit TNCObject(TWinSkinForm* form) : FForm(form) {}
+  virtual ~TNCObject() = default;
+  TNCObject(const TNCObject&) = delete;
+  TNCObject& operator=(const TNCObject&) = delete;
+
+  virtual void MouseDown();
+  virtual void MouseUp();
+  virtual void MouseMove();
+  virtual void MouseLeave();
+  virtual void Paint() {}
+
+  TWinSkinForm* FForm;
+  TRect FRect{};
+  bool FVisible = false;
+  int FMouseState = 1;
+  bool FEnabled = true;
+};
+
+// One caption button, drawn from its model button.
+class TWinSysButton : public TNCObject {
+ public:
+  TWinSysButton(TWinSkinForm* form, TDataSkinSysButton* model) : TNCObject(form), FModel(model) {}
+  void Paint() override;
+
+  TDataSkinSysButton* FModel;
+};
+
+// Window kinds, border styles, show states and object states.
+constexpr int kKindPlain = 0;
+constexpr int kKindMDIFrame = 1;
+constexpr int kKindMDIChild = 2;
+
+constexpr int kBorderSizeable = 0;
+constexpr int kBorderSingle = 1;
+constexpr int kBorderNone = 2;
+constexpr int kBorderDialog = 3;
+
+constexpr int kIconMaximize = 1;
+constexpr int kIconMinimize = 2;
+constexpr int kIconHelp = 4;
+constexpr int kIconSystemMenu = 8;
+constexpr int kIconKeepSysMenuStyle = 0x10;
+
+constexpr int kShowNormal = 0;
+constexpr int kShowMaximized = 1;
+constexpr int kShowMinimized = 2;
+
+constexpr int kStateAttached = 0;
+constexpr int kStateReady = 1;
+constexpr int kStateReapplying = 3;
+constexpr int kStateDetaching = 4;
+constexpr int kStateInitialResize = 5;
+constexpr int kStateDead = 6;
+
+class TWinSkinForm {
+ public:
+  // `formControl` is the form object that owns the window, or null.
+  explicit TWinSkinForm(TControl* formControl);
+  ~TWinSkinForm();
+  TWinSkinForm(const TWinSkinForm&) = delete;
+  TWinSkinForm& operator=(const TWinSkinForm&) = delete;
+
+  // -- Attaching and detaching (core) ---------------------------------------
+  void BindForm(TSkinData* skin, TControl* form);
+  void SkinWindow(TSkinData* skin);
+  void FinishAttach();
+  void ResizeToClient(bool keepCurrent);
+  void ReapplySkin();
+  void AfterSkin();
+  void Detach();
+  void DetachLight();
+  void DetachUnskinned();
+  void ReadShowState();
+  bool Subclassed() const { return FNewWndProc != nullptr; }
+  // The control attach pass over the window's controls (the control skins
+  // install it); null runs nothing.
+  static void (*ControlAttachPass)(TWinSkinForm* form);
+  // Hands a size grip created under this window to the control skins; null
+  // leaves it alone.
+  static void (*SizeGripHandOver)(TWinSkinForm* form, HWND grip);
+
+  // -- Window procedures ----------------------------------------------------
+  LRESULT SkinWndProc(UINT message, WPARAM wParam, LPARAM lParam);
+  void FormWindowProc(TMessage& message);
+  LRESULT MDIClientWndProc(HWND client, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam);
+  void HoverTimerTick();
+  // A screen point in frame coordinates.
+  TPoint ScreenToFrame(TPoint screen) const;
+  TPoint ScreenToFrame(LPARAM packedScreenPoint) const;
+
+  // -- Frame painting and region --------------------------------------------
+  void BuildFrame();
+  void SetSysMenuStyle(bool remove);
+  LRESULT NCPaintEntry(WPARAM wParam, LPARAM lParam);
+  void PaintNonClient(HDC dc);
+  void PaintFrameSide(int index, const TRect& rect, HDC dc);
+  void PaintCaption(HDC dc);
+  void DrawCaptionText(TCanvas* canvas, const TRect& titleRect);
+  void UpdateRegion();
+  void ClearRegion();
+
+  // -- Caption buttons, system menu, hit testing -----------------------------
+  void BuildButtons();
+  void FreeButtons();
+  void BuildIconPicture();
+  void LayoutButtons();
+  bool IsButtonVisible(TWinSysButton& button);
+  void PaintButtons(HDC dc);
+  TWinSysButton* ButtonAt(TPoint framePoint) const;
+  void DoButtonAction(int x, int y);
+  void DoMaximize();
+  void DoMinimize();
+  void DoRestore();
+  void ShowSystemMenu(TPoint screen);
+  void BuildSystemMenu();
+  LRESULT NCHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT NCMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT SysCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT CommandAsSysCommand(WPARAM wParam, LPARAM lParam);
+  // The window is maximised / minimised / an MDI child.
+  bool Maximized() const { return FShowState == kShowMaximized; }
+  bool Minimized() const { return FShowState == kShowMinimized; }
+
+  // -- Fields (read and written by the engine's units) -----------------------
+  TWndMethod FOldWindowProc;
+  WNDPROC FOldWndProc = nullptr;
+  WNDPROC FNewWndProc = nullptr;
+  WNDPROC FOldClientProc = nullptr;
+  WNDPROC FNewClientProc = nullptr;
+  std::unique_ptr<TFont> FCaptionFont;
+  std::unique_ptr<TTimer> FHoverTimer;
+  WideString FCaptionPrefix;
+  WideString FCaptionSuffix;
+  AnsiString FClassName;
+  bool FSavedMenuUpdate = false;
+  bool FFrameSkinned = false;
+  TRect FClientRect{};
+  DWORD FLastIconClick = 0;
+  DWORD FDoubleClickTime = 0;
+  int FCaptionTextWidth = 0;
+  HWND FOwnerWindow = nullptr;
+  HICON FIcon = nullptr;
+  int FIconSize = 0;
+  WideString FCaptionText;
+  int FBorderLeft = 0;
+  int FTitleHeight = 0;
+  int FBorderRight = 0;
+  int FBorderBottom = 0;
+  TRect FWindowRect{};
+  TRect FTitleTextRect{};
+  TRect FInitialNCSize{};
+  int FMenuBarHeight = 0;
+  int FButtonCount = 0;
+  bool FMenuTracking = false;
+  bool FRightToLeft = false;
+  bool FThickFrame = false;
+  bool FUnicode = false;
+  bool FDialogClass = false;
+  bool FIsChild = false;
+  std::unique_ptr<TPopupMenu> FSysMenuPopup;
+  HWND FMDIClientWindow = nullptr;
+  HMENU FMenuHandle = nullptr;
+  HMENU FSystemMenu = nullptr;
+  HMENU FOpenSubMenu = nullptr;
+  TColor FSavedColor = 0;
+  DWORD FStyle = 0;
+  int FRightExtent = 0;
+  TNCObject* FHotObject = nullptr;
+  bool FRegionSet = false;
+  HRGN FRegion = nullptr;
+  TControl* FFormControl = nullptr;
+  HWND FHandle = nullptr;
+  std::unique_ptr<TCanvas> FCanvas;
+  std::unique_ptr<TCanvas> FControlCanvas;
+  TSkinData* FSkin = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> FButtons;
+  std::unique_ptr<TBitmap> FIconBitmap;
+  std::unique_ptr<TBitmap> FCaptionBitmap;
+  int FWindowWidth = 0;
+  int FWindowHeight = 0;
+  int FRegionWidth = 0;
+  int FRegionHeight = 0;
+  bool FActive = true;
+  int FKind = kKindPlain;
+  int FBorderStyle = kBorderSizeable;
+  int FBorderIcons = 0;
+  int FShowState = kShowNormal;
+  int FState = kStateAttached;
+  AnsiString FManagerClassName;
+
+ private:
+  void Subclass();
+  void RestoreWindowProc();
+  void HookMDIClient();
+  void UnhookMDIClient();
+  void ReadBorderStyle();
+  void OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNCCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNCActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuChanged(UINT message, WPARAM wParam, LPARAM lParam);
+  void RestoreFrameSize();
+  void SetFormColor(TColor color);
+  bool ActiveChildMaximized() const;
+};
+
+// The shared scratch bitmap of the window skinning (the menu bar's buffer);
+// non-client painting does nothing while it does not exist.
+TBitmap* SkinScratchBitmap();

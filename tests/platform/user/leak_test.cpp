@@ -24,7 +24,6 @@ void Exercise(int index) {
   SetTimer(hwnd, 1, 100, nullptr);
   HRGN shape = CreateRoundRectRgn(0, 0, 201, 151, 20, 20);
   SetWindowRgn(hwnd, shape, TRUE);
-  DeleteObject(shape);
   HDC dc = GetDC(hwnd);
   HGDIOBJ previous = SelectObject(dc, font);
   TextOutW(dc, 10, 80, u"画", 1);

@@ -135,7 +135,7 @@ TEST_F(PaintTest, WindowRegionClipsDrawingAndHitTesting) {
   HWND hwnd = CreateTop(WS_POPUP | WS_VISIBLE, RECT{100, 100, 200, 200});
   HRGN region = CreateEllipticRgn(0, 0, 100, 100);
   SetWindowRgn(hwnd, region, TRUE);
-  DeleteObject(region);  // the window keeps its own copy
+  EXPECT_FALSE(DeleteObject(region)) << "the system owns a region once it is set";
   Pump();
   EXPECT_EQ(WindowFromPoint(POINT{150, 150}), hwnd);
   EXPECT_NE(WindowFromPoint(POINT{101, 101}), hwnd);
@@ -199,7 +199,6 @@ TEST_F(PaintTest, GoldenWindowWithRegion) {
                               240, 160, nullptr, nullptr, nullptr, nullptr);
   HRGN region = CreateRoundRectRgn(0, 0, 241, 161, 40, 40);
   SetWindowRgn(hwnd, region, TRUE);
-  DeleteObject(region);
   Pump();
   const platform::DibImage screen = headless::ScreenImage();
   EXPECT_TRUE(MatchesGolden(Crop(screen, RECT{30, 30, 290, 210}), "user/window_with_region", GoldenTolerance{48, 40}));

@@ -1,0 +1,68 @@
+// Taking the skin off a window again, in the reverse order of attaching: a
+// window whose skin is switched off is the unskinned window it was.
+#include "skin/WinSkinData.h"
+#include "skin/forms/WinSkinDlg.h"
+#include "skin/forms/WinSkinForm.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Menus.h"
+
+void TWinSkinForm::Detach() {
+  if (!FFrameSkinned) {
+    DetachUnskinned();
+    return;
+  }
+  FSysMenuPopup.reset();
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  if (!Subclassed()) return;
+  if (FFormControl != nullptr && FOldWindowProc) {
+    FFormControl->WindowProc = FOldWindowProc;
+    FOldWindowProc = nullptr;
+  }
+  RestoreWindowProc();
+  if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
+  SetSysMenuStyle(false);
+  if (FKind == kKindMDIFrame) UnhookMDIClient();
+  if (FState != kStateDetaching && (FKind == kKindMDIChild || !FIsChild)) RestoreFrameSize();
+  SetWindowRgn(FHandle, nullptr, TRUE);
+  FRegion = nullptr;
+  FRegionSet = false;
+}
+
+void TWinSkinForm::RestoreFrameSize() {
+  RECT r{};
+  if (!GetWindowRect(FHandle, &r)) return;
+  POINT topLeft{r.left, r.top};
+  if (FKind == kKindMDIChild) ScreenToClient(GetParent(FHandle), &topLeft);
+  const int width = (r.right - r.left) + RectWidth(FInitialNCSize) - FBorderLeft - FBorderRight;
+  const int height = (r.bottom - r.top) + RectHeight(FInitialNCSize) - FTitleHeight - FBorderBottom;
+  SetWindowPos(FHandle, nullptr, topLeft.x, topLeft.y, width, height,
+               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void TWinSkinForm::DetachLight() {
+  if (!FFrameSkinned) {
+    DetachUnskinned();
+    return;
+  }
+  FSysMenuPopup.reset();
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  if (!Subclassed()) return;
+  if (FFormControl != nullptr && FOldWindowProc) {
+    FFormControl->WindowProc = FOldWindowProc;
+    FOldWindowProc = nullptr;
+  }
+  RestoreWindowProc();
+  UnhookMDIClient();
+}
+
+void TWinSkinForm::DetachUnskinned() {
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
+  if (Subclassed()) RestoreWindowProc();
+  UnhookMDIClient();
+  if (FFormControl != nullptr && FState != kStateDetaching) {
+    for (int i = 0; i < FFormControl->ComponentCount(); ++i) {
+      if (auto* control = dynamic_cast<TControl*>(FFormControl->Components(i))) control->Invalidate();
+    }
+  }
+}
