@@ -106,6 +106,12 @@ constexpr std::uint64_t kDefaultOptions = 0x0048;           // xoPreview, xoTool
 
 bool Running(const TComponent& c) { return !c.Designing(); }
 
+// Form resources may name the component.
+const bool kRegistered = [] {
+  RegisterClass(TSkinData::ClassInfo());
+  return true;
+}();
+
 }  // namespace
 
 TSkinData::TSkinData(TComponent* owner)

@@ -18,7 +18,9 @@ std::unique_ptr<TFont> ReadCaptionFont() {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = 340;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-    font->SetHandle(CreateFontIndirectA(&metrics.lfCaptionFont));
+    HFONT caption = CreateFontIndirectA(&metrics.lfCaptionFont);
+    font->SetHandle(caption);  // takes the font's description, not the handle
+    DeleteObject(caption);
   }
   return font;
 }

@@ -103,7 +103,10 @@ void TWinSkinForm::SkinWindow(TSkinData* skin) {
     // The menu bar is drawn by the skin: the window gives up its own bar and
     // the skin keeps the bar's height at the top of the frame.
     FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle != nullptr && FKind != kKindMDIChild) FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+    if (FMenuHandle != nullptr && FKind != kKindMDIChild) {
+      FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+      SetMenu(FHandle, nullptr);
+    }
     BuildFrame();
   } else {
     FState = kStateReady;

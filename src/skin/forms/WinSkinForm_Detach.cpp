@@ -21,6 +21,9 @@ void TWinSkinForm::Detach() {
   RestoreWindowProc();
   if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
   SetSysMenuStyle(false);
+  if (FMenuHandle != nullptr && FMenuBarHeight > 0 && FKind != kKindMDIChild && IsMenu(FMenuHandle)) {
+    SetMenu(FHandle, FMenuHandle);
+  }
   if (FKind == kKindMDIFrame) UnhookMDIClient();
   if (FState != kStateDetaching && (FKind == kKindMDIChild || !FIsChild)) RestoreFrameSize();
   SetWindowRgn(FHandle, nullptr, TRUE);
