@@ -195,7 +195,9 @@ HICON CopyIcon(HICON handle) {
 }
 
 BOOL DestroyIcon(HICON handle) {
-  if (FindIcon(handle) == nullptr) return FALSE;
+  IconObject* icon = FindIcon(handle);
+  if (icon == nullptr) return FALSE;
+  if (icon->shared) return TRUE;
   HandleTable::Instance().Remove(handle);
   return TRUE;
 }

@@ -25,6 +25,9 @@ class IconObject : public GdiObject {
   bool hasAlpha = false;
   // A monochrome icon: `colour` holds the XOR half as black and white.
   bool monochrome = false;
+  // A system icon handed out by LoadIcon to every caller: DestroyIcon
+  // leaves it alone.
+  bool shared = false;
 };
 
 IconObject* FindIcon(HICON handle);

@@ -53,6 +53,7 @@ HICON MakeImage(int size, bool isIcon, POINT hotspot, const std::function<void(H
   icon->isIcon = isIcon;
   icon->hotspotX = static_cast<DWORD>(hotspot.x);
   icon->hotspotY = static_cast<DWORD>(hotspot.y);
+  icon->shared = true;
   icon->colour.resize(static_cast<std::size_t>(size) * size);
   icon->mask.resize(icon->colour.size());
   const auto* pixels = static_cast<const std::uint32_t*>(bits);

@@ -263,3 +263,21 @@ TEST_F(PaintTest, CaptionButtonLooksPressedWhileHeld) {
 
 }  // namespace
 }  // namespace brellis::test
+
+namespace brellis::test {
+
+TEST(SystemIcons, AreSharedAndOutliveDestroyIcon) {
+  HICON question = LoadIconW(nullptr, IDI_QUESTION);
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(DestroyIcon(question));
+  EXPECT_EQ(LoadIconW(nullptr, IDI_QUESTION), question);
+  ICONINFO info{};
+  EXPECT_TRUE(GetIconInfo(question, &info)) << "the shared icon still lives";
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  HICON copy = CopyIcon(question);
+  EXPECT_TRUE(DestroyIcon(copy));
+  EXPECT_FALSE(DestroyIcon(copy)) << "a copy is the caller's and goes";
+}
+
+}  // namespace brellis::test
