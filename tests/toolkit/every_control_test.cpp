@@ -197,7 +197,7 @@ TEST_F(EveryControlTest, EveryControlIsReadWithItsPropertiesAndItsWindow) {
   form->Free();
 }
 
-TEST_F(EveryControlTest, TheKeyboardReachesEveryControlAndTheDefaultAndCancelButtons) {
+TEST_F(EveryControlTest, TheKeyboardReachesEveryControlAndTheFormsButtonsButNotPastAnOpenCalendar) {
   TForm* form = ReadShownForm(EveryControlForm());
   auto* ok = Find<TButton>(form, "OkButton");
   auto* cancel = Find<TButton>(form, "CancelButton");
@@ -237,6 +237,30 @@ TEST_F(EveryControlTest, TheKeyboardReachesEveryControlAndTheDefaultAndCancelBut
   headless::Key(VK_ESCAPE);
   Pump();
   EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
+
+  // While the date picker's calendar is open, Escape closes it and Return
+  // takes its day: neither reaches the form's buttons.
+  auto* picker = Find<TDateTimePicker>(form, "DateTimePicker1");
+  auto dropDown = [&] {
+    RECT c{};
+    GetClientRect(picker->Handle(), &c);
+    PostMessageA(picker->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.right - 8, c.bottom / 2));
+    PostMessageA(picker->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(c.right - 8, c.bottom / 2));
+    Pump();
+    return picker->DroppedDown();
+  };
+  ASSERT_TRUE(dropDown());
+  headless::Key(VK_ESCAPE);
+  Pump();
+  EXPECT_FALSE(picker->DroppedDown());
+  EXPECT_EQ(picker->Date(), 46366);
+  ASSERT_TRUE(dropDown());
+  headless::Key(VK_RIGHT);
+  headless::Key(VK_RETURN);
+  Pump();
+  EXPECT_FALSE(picker->DroppedDown());
+  EXPECT_EQ(picker->Date(), 46367);
+  EXPECT_EQ(pressed.size(), 2u);
   form->Free();
 }
 
