@@ -264,6 +264,43 @@ TEST_F(EveryControlTest, TheKeyboardReachesEveryControlAndTheFormsButtonsButNotP
   form->Free();
 }
 
+TEST_F(EveryControlTest, ArrowKeysThroughTheMessageLoopMoveTheFocusedControl) {
+  TForm* form = ReadShownForm(EveryControlForm());
+  auto press = [](TWinControl* control, UINT key) {
+    control->SetFocus();
+    headless::Key(key);
+    Pump();
+  };
+  auto* edit = Find<TEdit>(form, "Edit1");
+  press(edit, VK_UP);
+  EXPECT_EQ(edit->GetText(), "13");  // through the up-down
+  EXPECT_EQ(Find<TUpDown>(form, "UpDown1")->Position(), 13);
+  auto* track = Find<TTrackBar>(form, "TrackBar1");
+  int changes = 0;
+  track->OnChange = [&](TObject*) { ++changes; };
+  press(track, VK_RIGHT);
+  EXPECT_EQ(track->Position(), 6);
+  EXPECT_EQ(changes, 1);
+  auto* pages = Find<TPageControl>(form, "PageControl1");
+  press(pages, VK_RIGHT);
+  EXPECT_EQ(pages->ActivePageIndex(), 1);
+  EXPECT_TRUE(Find<TTabSheet>(form, "DetailsSheet")->Visible());
+  auto* tabs = Find<TTabControl>(form, "TabControl1");
+  press(tabs, VK_RIGHT);
+  EXPECT_EQ(tabs->TabIndex(), 1);
+  auto* first = Find<TRadioButton>(form, "RadioButton1");
+  press(first, VK_DOWN);
+  EXPECT_TRUE(Find<TRadioButton>(form, "RadioButton2")->Checked());
+  EXPECT_FALSE(first->Checked());
+  auto* calendar = Find<TMonthCalendar>(form, "MonthCalendar1");
+  press(calendar, VK_DOWN);
+  EXPECT_EQ(calendar->Date(), 46366 + 7);
+  auto* picker = Find<TDateTimePicker>(form, "DateTimePicker1");
+  press(picker, VK_UP);  // the month field comes first and rolls over on its own
+  EXPECT_EQ(picker->Date(), EncodeDateTime({2026, 1, 10, 0, 0, 0}));
+  form->Free();
+}
+
 TEST_F(EveryControlTest, GoldenPictureOfTheWholeForm) {
   TForm* form = ReadShownForm(EveryControlForm());
   Find<TCheckBox>(form, "CheckBox1")->SetFocus();
