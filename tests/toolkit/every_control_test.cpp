@@ -301,6 +301,33 @@ TEST_F(EveryControlTest, ArrowKeysThroughTheMessageLoopMoveTheFocusedControl) {
   form->Free();
 }
 
+TEST_F(EveryControlTest, TheDropDownToolButtonsArrowOpensItsMenuAndItsFaceClicksIt) {
+  TForm* form = ReadShownForm(EveryControlForm());
+  auto* bar = Find<TToolBar>(form, "ToolBar1");
+  auto* menu = Find<TPopupMenu>(form, "ToolMenu");
+  std::vector<std::string> events;
+  menu->OnPopup = [&](TObject*) { events.push_back("popup"); };
+  Find<TMenuItem>(form, "ToolMenuSecond")->OnClick = [&](TObject*) { events.push_back("second"); };
+  Find<TToolButton>(form, "MenuButton")->OnClick = [&](TObject*) { events.push_back("button"); };
+  RECT r{};
+  SendMessageA(bar->Handle(), TB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&r));
+  POINT arrow{r.right - 4, (r.top + r.bottom) / 2};
+  POINT face{r.left + 8, (r.top + r.bottom) / 2};
+  ClientToScreen(bar->Handle(), &arrow);
+  ClientToScreen(bar->Handle(), &face);
+  headless::Click(arrow.x, arrow.y);
+  headless::Key(VK_DOWN);
+  headless::Key(VK_DOWN);
+  headless::Key(VK_RETURN);
+  Pump();
+  headless::Click(face.x, face.y);
+  Pump();
+  EXPECT_EQ(events, (std::vector<std::string>{"popup", "second", "button"}));
+  EXPECT_EQ(menu->PopupComponent(), Find<TToolButton>(form, "MenuButton"));
+  EXPECT_EQ(FindWindowExW(nullptr, nullptr, u"#32768", nullptr), nullptr);
+  form->Free();
+}
+
 TEST_F(EveryControlTest, GoldenPictureOfTheWholeForm) {
   TForm* form = ReadShownForm(EveryControlForm());
   Find<TCheckBox>(form, "CheckBox1")->SetFocus();
