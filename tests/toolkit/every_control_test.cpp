@@ -301,6 +301,71 @@ TEST_F(EveryControlTest, ArrowKeysThroughTheMessageLoopMoveTheFocusedControl) {
   form->Free();
 }
 
+// The screen point of a control's client point.
+POINT OnScreen(TControl* control, int x, int y) {
+  const TPoint p = control->ClientToScreen(Point(x, y));
+  return {p.x, p.y};
+}
+
+void ClickAt(POINT p) {
+  headless::Click(p.x, p.y);
+  Application->ProcessMessages();
+}
+
+TEST_F(EveryControlTest, MouseClicksReachTheControlUnderThemAnywhereOnTheForm) {
+  TForm* form = ReadShownForm(EveryControlForm());
+  // The grayed box goes on to checked, the second radio button of the group
+  // box takes the choice from the first, a radio group's button is its index.
+  auto* grayed = Find<TCheckBox>(form, "CheckBox2");
+  ClickAt(OnScreen(grayed, 6, grayed->Height() / 2));
+  EXPECT_EQ(grayed->State(), TCheckBoxState::cbChecked);
+  auto* radio2 = Find<TRadioButton>(form, "RadioButton2");
+  ClickAt(OnScreen(radio2, 6, radio2->Height() / 2));
+  EXPECT_TRUE(radio2->Checked());
+  EXPECT_FALSE(Find<TRadioButton>(form, "RadioButton1")->Checked());
+  auto* group = Find<TRadioGroup>(form, "RadioGroup1");
+  ClickAt(OnScreen(group->Buttons(2), 6, group->Buttons(2)->Height() / 2));
+  EXPECT_EQ(group->ItemIndex(), 2);
+  // A speed button that may be all up comes up when clicked down.
+  auto* speed = Find<TSpeedButton>(form, "SpeedButton1");
+  int speedClicks = 0;
+  speed->OnClick = [&](TObject*) { ++speedClicks; };
+  ClickAt(OnScreen(speed, speed->Width() / 2, speed->Height() / 2));
+  EXPECT_FALSE(speed->Down());
+  EXPECT_EQ(speedClicks, 1);
+  // The up-down's upper arrow counts up in its buddy.
+  auto* spin = Find<TUpDown>(form, "UpDown1");
+  ClickAt(OnScreen(spin, spin->Width() / 2, 3));
+  EXPECT_EQ(Find<TEdit>(form, "Edit1")->GetText(), "13");
+  // A day of the calendar becomes its date.
+  auto* calendar = Find<TMonthCalendar>(form, "MonthCalendar1");
+  POINT day{-1, -1};
+  for (int y = 0; y < calendar->Height() && day.x < 0; y += 2) {
+    for (int x = 0; x < calendar->Width(); x += 2) {
+      MCHITTESTINFO hit{sizeof(MCHITTESTINFO), {x, y}, 0, {}};
+      SendMessageA(calendar->Handle(), MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+      if (hit.uHit == MCHT_CALENDARDATE && hit.st.wMonth == 12 && hit.st.wDay == 17) {
+        day = {x + 3, y + 3};
+        break;
+      }
+    }
+  }
+  ASSERT_GE(day.x, 0);
+  ClickAt(OnScreen(calendar, day.x, day.y));
+  EXPECT_EQ(calendar->Date(), 46366 + 7);
+  // The third tab of each tab control.
+  auto* pages = Find<TPageControl>(form, "PageControl1");
+  RECT tab{};
+  SendMessageA(pages->Handle(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&tab));
+  ClickAt(OnScreen(pages, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
+  EXPECT_EQ(pages->ActivePage(), Find<TTabSheet>(form, "MoreSheet"));
+  auto* tabs = Find<TTabControl>(form, "TabControl1");
+  SendMessageA(tabs->Handle(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&tab));
+  ClickAt(OnScreen(tabs, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
+  EXPECT_EQ(tabs->TabIndex(), 2);
+  form->Free();
+}
+
 TEST_F(EveryControlTest, TheDropDownToolButtonsArrowOpensItsMenuAndItsFaceClicksIt) {
   TForm* form = ReadShownForm(EveryControlForm());
   auto* bar = Find<TToolBar>(form, "ToolBar1");
