@@ -224,6 +224,13 @@ TEST_F(EveryControlTest, TheKeyboardReachesEveryControlAndTheFormsButtonsButNotP
                                                "RadioGroup1.Medium", "OkButton", "CancelButton", "BitBtn1",
                                                "TrackBar1", "DateTimePicker1", "MonthCalendar1", "PageControl1",
                                                "TabControl1"}));
+  // Shift+Tab goes back, round the start.
+  headless::KeyDown(VK_SHIFT);
+  headless::Key(VK_TAB);
+  headless::Key(VK_TAB);
+  headless::KeyUp(VK_SHIFT);
+  Pump();
+  EXPECT_EQ(GetFocus(), Find<TPageControl>(form, "PageControl1")->Handle());
 
   // Return presses the default button and Escape the cancel button, from a
   // control that leaves those keys to its form.
