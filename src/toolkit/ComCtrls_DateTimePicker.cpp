@@ -46,13 +46,13 @@ T_CLASS_INFO(TDateTimePicker, TWinControl, [](TClassInfo& c) {
 TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
   dateTime_ = Now();
   SetBounds(0, 0, 186, 21);
+  SetTabStop(true);
   controlStyle_.Exclude(TControlStyleItem::csSetCaption);
 }
 
 void TDateTimePicker::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SubClassOf = "SysDateTimePick32";
-  params.Style |= WS_TABSTOP;
   params.ExStyle |= WS_EX_CLIENTEDGE;
   if (kind_ == TDateTimeKind::dtkTime) {
     params.Style |= DTS_TIMEFORMAT;

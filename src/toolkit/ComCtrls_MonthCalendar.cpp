@@ -39,6 +39,7 @@ T_CLASS_INFO(TMonthCalendar, TWinControl, [](TClassInfo& c) {
 TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner) {
   date_ = ::Date();
   SetBounds(0, 0, 191, 154);
+  SetTabStop(true);
   controlStyle_.Exclude(TControlStyleItem::csClickEvents);
   controlStyle_.Exclude(TControlStyleItem::csSetCaption);
 }
@@ -46,7 +47,6 @@ TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner) {
 void TMonthCalendar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SubClassOf = "SysMonthCal32";
-  params.Style |= WS_TABSTOP;
 }
 
 void TMonthCalendar::CreateWnd() {

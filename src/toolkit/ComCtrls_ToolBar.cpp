@@ -191,12 +191,13 @@ void TToolBar::SetButtonHeight(int value) {
   RebuildButtons();
 }
 
-// The drop-down menu opens under the button.
+// The drop-down menu opens under the button, which is its PopupComponent.
 void TToolBar::DropDown(int index) {
   if (index < 0 || index >= ButtonCount()) return;
   TToolButton* b = buttons_[static_cast<std::size_t>(index)];
   if (b->DropdownMenu() == nullptr) return;
   const TPoint at = ClientToScreen(Point(b->Left(), b->Top() + b->Height()));
+  b->DropdownMenu()->SetPopupComponent(b);
   b->DropdownMenu()->Popup(at.x, at.y);
 }
 

@@ -46,6 +46,7 @@ T_CLASS_INFO(TTrackBar, TWinControl, [](TClassInfo& c) {
 TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 150, 45);
   SetTabStop(true);
+  SetParentColor(true);
   controlStyle_.Exclude(TControlStyleItem::csClickEvents);
   controlStyle_.Exclude(TControlStyleItem::csSetCaption);
 }

@@ -467,7 +467,8 @@ LRESULT DateTimePickProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
       if (wParam == static_cast<WPARAM>(GWL_STYLE)) Reformat(hwnd, *data);
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      // While the calendar is open, Return and Escape are its keys, not the dialog's.
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | (data->calendar != nullptr ? DLGC_WANTALLKEYS : 0);
     case WM_SETFOCUS:
       if (data->selected < 0) data->selected = NextField(*data, -1, 1);
       Redraw(hwnd);

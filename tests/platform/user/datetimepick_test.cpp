@@ -159,9 +159,12 @@ TEST_F(DateTimePickTest, PostedClickPairOpensTheCalendarAlsoUnderAChildWithClipC
   GetWindowRect(popup, &drop);
   EXPECT_EQ(drop.top, own.bottom);
   EXPECT_EQ(drop.left, own.left);
+  // It takes every key while open, so that a dialog leaves Return and Escape to it.
+  EXPECT_EQ(SendMessageW(picker, WM_GETDLGCODE, VK_ESCAPE, 0), DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS);
   // Escape closes it unchanged.
   Key(picker, VK_ESCAPE);
   EXPECT_EQ(Dropped(picker), nullptr);
+  EXPECT_EQ(SendMessageW(picker, WM_GETDLGCODE, VK_ESCAPE, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
   EXPECT_FALSE(IsWindow(popup));
 
   // A child over the button, as a skin puts there, and WS_CLIPCHILDREN.
