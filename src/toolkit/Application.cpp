@@ -16,6 +16,12 @@ LRESULT ApplicationWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       if (TCustomForm* main = Application->MainForm()) main->Close();
       return 0;
+    case WM_GETICON:
+      // The program's icon, whatever size is asked for.
+      if (wParam == ICON_BIG || wParam == ICON_SMALL || wParam == ICON_SMALL2) {
+        if (HICON icon = Application->Icon()->Handle()) return reinterpret_cast<LRESULT>(icon);
+      }
+      return DefWindowProcA(hwnd, message, wParam, lParam);
     default:
       return DefWindowProcA(hwnd, message, wParam, lParam);
   }
@@ -41,7 +47,13 @@ void TApplication::SetTitle(const AnsiString& title) {
 }
 
 TIcon* TApplication::Icon() {
-  if (!icon_) icon_ = std::make_unique<TIcon>();
+  if (!icon_) {
+    icon_ = std::make_unique<TIcon>();
+    // Forms without an icon of their own show the program's.
+    icon_->OnChange = [](TObject*) {
+      for (int i = 0; i < Screen->FormCount(); ++i) Screen->Forms(i)->UpdateIcon();
+    };
+  }
   return icon_.get();
 }
 

@@ -93,6 +93,11 @@ class TApplication : public TComponent {
 
   std::function<void(TObject* sender, const std::exception& error)> OnException;
 
+  // Asks OnHelp for help on a help context (the program has no help viewer
+  // of its own); true when it gave some.
+  bool HelpContext(int context) { return OnHelp ? OnHelp(context) : false; }
+  std::function<bool(int context)> OnHelp;
+
  private:
   void FormCreated(TComponent* instance);
   bool ProcessMessage(MSG& msg);

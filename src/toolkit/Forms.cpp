@@ -98,6 +98,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner), icon_
   SetParentFont(false);
   SetVisible(false);
   Screen->AddForm(this);
+  icon_->OnChange = [this](TObject*) { UpdateIcon(); };
 }
 
 TCustomForm::~TCustomForm() {
@@ -105,6 +106,7 @@ TCustomForm::~TCustomForm() {
   Screen->RemoveForm(this);
   if (OnDestroy) OnDestroy(this);
   DestroyHandle();
+  icon_->OnChange = nullptr;
 }
 
 void TCustomForm::AfterConstruction() {
@@ -153,9 +155,13 @@ void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
   AttachFormMenu(this);
   CreateMdiClient();
-  // A form without an icon of its own shows the program's.
+  if (!icon_->Empty() || !Application->Icon()->Empty()) UpdateIcon();
+}
+
+void TCustomForm::UpdateIcon() {
+  if (!HandleAllocated()) return;
   const TIcon* icon = icon_->Empty() ? Application->Icon() : icon_.get();
-  if (!icon->Empty()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon->Handle()));
 }
 
 SIZE TCustomForm::FrameSize() {

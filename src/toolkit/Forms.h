@@ -24,6 +24,12 @@ constexpr TModalResult mrOk = IDOK;
 constexpr TModalResult mrCancel = IDCANCEL;
 constexpr TModalResult mrYes = IDYES;
 constexpr TModalResult mrNo = IDNO;
+constexpr TModalResult mrAbort = IDABORT;
+constexpr TModalResult mrRetry = IDRETRY;
+constexpr TModalResult mrIgnore = IDIGNORE;
+constexpr TModalResult mrAll = mrNo + 1;
+constexpr TModalResult mrNoToAll = mrAll + 1;
+constexpr TModalResult mrYesToAll = mrNoToAll + 1;
 
 class TCustomForm : public TScrollingWinControl {
   T_CLASS(TCustomForm, TScrollingWinControl)
@@ -45,6 +51,8 @@ class TCustomForm : public TScrollingWinControl {
   void SetWindowState(TWindowState state);
   TIcon* Icon() const { return icon_.get(); }
   void SetIcon(TIcon* icon) { icon_->Assign(icon); }
+  // Gives the window its icon, or the program's while it has none of its own.
+  void UpdateIcon();
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
   TComponent* Menu() const { return menu_; }

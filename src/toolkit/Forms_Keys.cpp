@@ -1,6 +1,6 @@
 // Dialog keys: Tab, Return, Escape and the arrows that the focused control
-// does not take go to its form, which moves the focus or clicks its default
-// or cancel button.
+// does not take go to its form, which moves the focus or clicks the focused,
+// default or cancel button.
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
 
@@ -73,6 +73,13 @@ bool TCustomForm::DialogKey(WPARAM key, LPARAM shift) {
       return true;
     case VK_RETURN:
     case VK_ESCAPE:
+      // Return clicks the focused button, as the default button would be.
+      if (key == VK_RETURN) {
+        if (auto* focused = As<TButton>(FindControl(GetFocus())); focused && GetParentForm(focused) == this) {
+          focused->Click();
+          return true;
+        }
+      }
       if (TButton* button = FindButton(this, key == VK_ESCAPE)) {
         button->Click();
         return true;

@@ -305,6 +305,8 @@ LRESULT DefWindowProcImpl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
       return ControlColour(message, reinterpret_cast<HDC>(wParam));
     case WM_GETICON:
       if (wParam == ICON_BIG) return reinterpret_cast<LRESULT>(w->iconBig);
+      // ICON_SMALL2 falls back on the big icon when there is no small one.
+      if (wParam == ICON_SMALL2 && w->iconSmall == nullptr) return reinterpret_cast<LRESULT>(w->iconBig);
       return reinterpret_cast<LRESULT>(w->iconSmall);
     case WM_SETICON: {
       HICON& slot = wParam == ICON_BIG ? w->iconBig : w->iconSmall;

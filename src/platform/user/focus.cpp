@@ -2,7 +2,8 @@
 // changes and the messages in Windows' order: WM_NCACTIVATE and WM_ACTIVATE
 // to the window losing activation, WM_ACTIVATEAPP when the program as a
 // whole gains or loses it, WM_NCACTIVATE and WM_ACTIVATE to the new window,
-// then WM_KILLFOCUS/WM_SETFOCUS.
+// then WM_KILLFOCUS/WM_SETFOCUS. A window that answers 0 to WM_NCACTIVATE
+// FALSE refuses to be deactivated: it stays active and nothing else follows.
 #include "platform/user/window_object.h"
 
 namespace platform {
@@ -58,8 +59,13 @@ bool SetActiveWindowInternal(HWND hwnd, bool mouse, bool changeFocus) {
       CallHooks(WH_CBT, HCBT_ACTIVATE, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt)) != 0) {
     return false;
   }
-  if (previous != nullptr && PeekWindowObject(previous)) {
-    SendMessageW(previous, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(hwnd));
+  if (WindowObject* p = PeekWindowObject(previous)) {
+    // A window that answers 0 keeps the activation, unless it is going away.
+    const bool leaving = p->destroying;
+    if (SendMessageW(previous, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(hwnd)) == 0 && !leaving &&
+        PeekWindowObject(previous)) {
+      return false;
+    }
     if (PeekWindowObject(previous)) {
       SendMessageW(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(previous) ? 1 : 0),
                    reinterpret_cast<LPARAM>(hwnd));

@@ -5,19 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/base/muldiv.h"
+
 namespace platform {
 namespace {
 
 // The thumb of a proportional bar never gets shorter than this.
 constexpr int kMinimumThumb = 8;
-
-// a * b / c rounded to the nearest, in 64 bits (MulDiv).
-int Scale(int a, int b, int c) {
-  if (c == 0) return 0;
-  const std::int64_t product = static_cast<std::int64_t>(a) * b;
-  const std::int64_t half = (c > 0 ? c : -c) / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
-}
 
 int PageFor(const ScrollBarState& state) { return static_cast<int>(std::min<UINT>(state.page, 0x7FFFFFFF)); }
 
@@ -57,7 +51,7 @@ ScrollBarLayout LayoutScrollBar(const ScrollBarState& state, int length, int thi
     layout.thumbStart = layout.arrow;
   } else {
     const int pos = std::clamp(state.pos, state.min, last);
-    layout.thumbStart = layout.arrow + Scale(track - size, pos - state.min, last - state.min);
+    layout.thumbStart = layout.arrow + MulDiv(track - size, pos - state.min, last - state.min);
   }
   return layout;
 }
@@ -76,7 +70,7 @@ int ScrollPositionFromThumb(const ScrollBarState& state, const ScrollBarLayout& 
   const int free = layout.length - 2 * layout.arrow - layout.thumbSize;
   if (free <= 0) return state.min;
   const int offset = std::clamp(thumbStart - layout.arrow, 0, free);
-  return state.min + Scale(offset, LastScrollPosition(state) - state.min, free);
+  return state.min + MulDiv(offset, LastScrollPosition(state) - state.min, free);
 }
 
 ScrollBarLook MakeScrollBarLook(const ScrollBarState& state, bool vertical, int length, int thickness) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "platform/base/muldiv.h"
 #include "platform/base/strings.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/constants.h"
