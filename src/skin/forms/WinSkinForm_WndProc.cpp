@@ -49,9 +49,10 @@ LRESULT TWinSkinForm::SkinWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
           reinterpret_cast<HMENU>(wParam) == FSystemMenu ? kMenuKindSystem : kMenuKindMenuBar;
       return PassOn(message, wParam, lParam);
     case WM_NCACTIVATE:
-      // Until the attach has finished the frame must not be drawn by the
-      // platform; answering 0 keeps the window active.
-      if (FState == kStateAttached && FKind != kKindMDIChild) return 0;
+      // Until the attach has finished the platform must not draw its frame.
+      // A deactivation is let through undrawn: refusing it would keep a
+      // window raised meanwhile (an error box, say) from becoming active.
+      if (FState == kStateAttached && FKind != kKindMDIChild) return wParam ? 0 : TRUE;
       break;
     case SKM_FINISHATTACH:
       FinishAttach();

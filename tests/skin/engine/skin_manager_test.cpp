@@ -43,9 +43,8 @@ TEST_F(ManagerTest, HookSeesCreationAndActivationAndTheManagerAttaches) {
   ASSERT_TRUE(PeekMessageW(&queued, window, SKM_FINISHATTACH, SKM_FINISHATTACH, PM_NOREMOVE));
   EXPECT_EQ(queued.wParam, 0u);
   EXPECT_EQ(queued.lParam, SKM_FINISHATTACH_TAG);
-  // Before the attach has finished, the frame is not painted and a
-  // deactivation is refused.
-  EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 0);
+  // Before the attach has finished, the frame is not painted.
+  EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 0);
   recorder.Pump();
   TWinSkinForm::ControlAttachPass = nullptr;
   EXPECT_EQ(attachPasses, 1);
@@ -88,6 +87,28 @@ TEST_F(ManagerTest, HookSeesCreationAndActivationAndTheManagerAttaches) {
       {HCBT_CREATEWND, kHook | kOptional},
       {WM_PAINT, kPosted | kOptional},
   })) << recorder.Describe();
+  DestroyWindow(window);
+}
+
+// A box raised before the window's attach has finished (as the login's
+// error box is, from the main window's OnShow) still becomes active.
+void AnswerActiveBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  const HWND active = GetActiveWindow();
+  char cls[16] = "";
+  GetClassNameA(active, cls, sizeof(cls));
+  if (std::string(cls) == "#32770") headless::Key(VK_RETURN);
+}
+
+TEST_F(ManagerTest, ABoxRaisedBeforeTheAttachFinishesBecomesActive) {
+  LoadMainSkin();
+  HWND window = CreateWindowExW(0, MessageRecorder::WideClass(), u"Brellis", WS_OVERLAPPEDWINDOW, 100, 100, 320, 240,
+                                nullptr, nullptr, platform::ProgramModule(), nullptr);
+  ShowWindow(window, SW_SHOW);
+  ASSERT_EQ(SkinFormOf(window)->FState, kStateAttached);
+  SetTimer(nullptr, 0, 10, &AnswerActiveBox);
+  EXPECT_EQ(MessageBoxW(window, u"Login failed", u"Brellis", MB_OK), IDOK) << "the box had the keyboard";
+  EXPECT_EQ(SkinFormOf(window)->FState, kStateReady);
   DestroyWindow(window);
 }
 
