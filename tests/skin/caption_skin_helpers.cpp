@@ -62,8 +62,10 @@ std::unique_ptr<TSkinData> MiniCaptionSkin() {
 void SkinnedWindowTest::SetUp() {
   skin_ = MiniCaptionSkin();
   recorder_ = std::make_unique<brellis::test::MessageRecorder>();
+  platform::OverrideVersion(0);
   TSkinManage* manager = EnsureSkinManager();
   manager->RegisterSkin(skin_.get());
+  manager->InstallHooks();
   manager->FActive = true;
 }
 
@@ -71,9 +73,11 @@ void SkinnedWindowTest::TearDown() {
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
   Pump();
   recorder_.reset();
+  // The manager keeps the version it found at installing its hook.
+  platform::OverrideVersion(0);
+  if (SkinManager != nullptr) SkinManager->InstallHooks();
   DestroySkinManager();
   skin_.reset();
-  platform::OverrideVersion(0);
 }
 
 void SkinnedWindowTest::MakeWindow(DWORD style, DWORD exStyle, const std::function<void(HWND)>& beforeAttach) {
