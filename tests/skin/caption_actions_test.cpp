@@ -5,7 +5,6 @@
 
 #include "caption_skin_helpers.h"
 #include "platform/display/headless/headless.h"
-#include "toolkit/ExtCtrls.h"
 
 namespace skintest {
 namespace {

@@ -14,6 +14,7 @@
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
 #include "support/message_recorder.h"
+#include "toolkit/ExtCtrls.h"
 
 namespace skintest {
 

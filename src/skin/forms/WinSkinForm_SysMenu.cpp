@@ -107,6 +107,9 @@ void TWinSkinForm::BuildSystemMenu() {
     const AnsiString caption = text[0] != '\0' ? AnsiString(text) : AnsiString("-");
     int image = kImageNone;
     bool enabled = true;
+    // The show state decides the commands it governs: the window's menu
+    // keeps the states it had when it was last shown by the platform.
+    bool byShowState = true;
     switch (info.wID) {
       case SC_SIZE:
       case SC_MOVE:
@@ -122,16 +125,18 @@ void TWinSkinForm::BuildSystemMenu() {
         break;
       case SC_CLOSE:
         image = kImageClose;
+        byShowState = false;
         break;
       case SC_RESTORE:
         image = kImageRestore;
         enabled = FShowState != kShowNormal;
         break;
       default:
+        byShowState = false;
         break;
     }
     TMenuItem* item = AddItem(*popup, caption, static_cast<int>(info.wID), image);
-    if (info.fState == MFS_GRAYED) enabled = false;
+    if (!byShowState && info.fState == MFS_GRAYED) enabled = false;
     item->SetEnabled(enabled);
     item->SetChecked((info.fState & MFS_CHECKED) != 0);
     item->OnClick = clicked;
