@@ -229,6 +229,34 @@ TEST_F(CaptionMDIActions, TheMenuBarButtonsCommandTheActiveDocument) {
   EXPECT_EQ(Recorded({WM_SYSCOMMAND}), "WM_SYSCOMMAND sent w=f060\n");
 }
 
+TEST_F(CaptionMDIActions, TheMenuBarButtonsShowOnlyWhileTheDocumentIsMaximised) {
+  MakeFrame();
+  TWinSysButton& minimise = *Button(7);
+  // The strip a skinned menu bar takes below the title.
+  form_->FMenuBarHeight = 19;
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  PaintFrame();
+  EXPECT_FALSE(minimise.FVisible);
+  EXPECT_EQ(form_->ButtonAt(TPoint{form_->FWindowWidth - 60, 30}), nullptr);
+
+  SendMessageW(client_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child_), 0);
+  PaintFrame();
+  const int w = form_->FWindowWidth;
+  ASSERT_TRUE(minimise.FVisible);
+  EXPECT_EQ(minimise.FRect, Rect(w - 60 - 4, 24 + 1, w - 48, 24 + 17));
+  EXPECT_EQ(Button(8)->FRect.left, w - 40 - 4);
+  EXPECT_EQ(Button(9)->FRect.left, w - 20 - 4);
+  // The menu bar paints them; hovered, they show their fourth frame.
+  minimise.MouseMove();
+  EXPECT_EQ(PixelAt(Centre(minimise)), kButtonFrameColours[3]);
+
+  recorder_->Clear();
+  const LPARAM at = ScreenParam(Centre(minimise));
+  SendMessageW(window_, WM_NCLBUTTONDOWN, HTMENU, at);
+  SendMessageW(window_, WM_NCLBUTTONUP, HTMENU, at);
+  EXPECT_EQ(Recorded({WM_SYSCOMMAND}), "WM_SYSCOMMAND sent w=f020\n");
+}
+
 TEST_F(CaptionActions, TheMDIButtonsOfAWindowThatIsNoFrameDoNothing) {
   MakeWindow(kFramed);
   for (const int action : {7, 8, 9}) {

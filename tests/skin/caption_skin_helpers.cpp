@@ -17,7 +17,8 @@ const ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvir
 
 // Frame sides: 4-pixel sides and bottom, a 24-pixel title strip, two frames
 // each (active, inactive), no transparency. The title text starts 60 pixels
-// into the strip. Buttons: 16 × 16 cells at y 4.
+// into the strip. Buttons: 16 × 16 cells at y 4; the MDI strip makes three
+// four-frame buttons of 16 × 16.
 const char kIni[] =
     "[Personality]\n"
     "Left=side.bmp\nLeftFrame=2\nLeftTrans=0\n"
@@ -33,7 +34,8 @@ const char kIni[] =
     "[ButtonApp]\nAction=50\nAlign=0\nXcoord=24\nYcoord=4\nButtonImage=three.bmp\nframe=3\n"
     "[ButtonBeforeText]\nAction=51\nAlign=2\nXcoord=2\nYcoord=4\nButtonImage=four.bmp\nframe=4\n"
     "[ButtonAfterText]\nAction=52\nAlign=3\nXcoord=2\nYcoord=4\nButtonImage=four.bmp\nframe=4\n"
-    "[ButtonAsk]\nAction=53\nAlign=0\nXcoord=170\nYcoord=4\nVisibility=1000\nButtonImage=four.bmp\nframe=4\n";
+    "[ButtonAsk]\nAction=53\nAlign=0\nXcoord=170\nYcoord=4\nVisibility=1000\nButtonImage=four.bmp\nframe=4\n"
+    "[MDICONTROLS]\nImage=mdi.bmp\n";
 
 void PaintFrames(TBitmap& picture, int frames) {
   const int w = picture.Width() / frames;
@@ -51,7 +53,8 @@ std::unique_ptr<TSkinData> MiniCaptionSkin() {
                                                       {"top.bmp", 40, 48, kTitleColour},
                                                       {"bottom.bmp", 40, 8, RGB(60, 60, 60)},
                                                       {"four.bmp", 64, 16},
-                                                      {"three.bmp", 48, 16}}));
+                                                      {"three.bmp", 48, 16},
+                                                      {"mdi.bmp", 192, 16}}));
   EXPECT_TRUE(loaded);
   for (const auto& button : skin->SysButtons) {
     if (!button->Picture->Empty()) PaintFrames(*button->Picture, button->Frame);
