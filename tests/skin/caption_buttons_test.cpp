@@ -4,6 +4,7 @@
 
 #include "caption_skin_helpers.h"
 #include "platform/base/handles.h"
+#include "skin_data_helpers.h"
 #include "support/handle_leaks.h"
 
 namespace skintest {
@@ -214,9 +215,11 @@ TEST_F(CaptionButtons, TheWindowIsAskedAtEveryPaintWhetherAnApplicationButtonSho
   FreeWndProcThunk(thunk);
 }
 
-TEST_F(CaptionButtons, BuildingAndPaintingTheButtonsLeavesNoHandleBehind) {
+TEST_F(CaptionButtons, TheIconPictureAndTheButtonsLeaveNoHandleBehind) {
   MakeWindow(kFramed);
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
   const auto round = [&] {
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     form_->BuildFrame();
     PaintFrame();
     Button(kCloseAction)->MouseMove();
@@ -224,6 +227,13 @@ TEST_F(CaptionButtons, BuildingAndPaintingTheButtonsLeavesNoHandleBehind) {
     Button(kCloseAction)->MouseLeave();
   };
   round();
+  // The icon went into the icon picture, over the magenta ground.
+  ASSERT_EQ(form_->FIcon, icon);
+  bool drawn = false;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) drawn = drawn || PixelOf(*form_->FIconBitmap, x, y) != RGB(255, 0, 255);
+  }
+  EXPECT_TRUE(drawn);
   const auto before = platform::HandleTable::Instance().LiveCounts();
   for (int i = 0; i < 20; ++i) round();
   EXPECT_EQ(brellis::test::DescribeCountChanges(before, platform::HandleTable::Instance().LiveCounts()), "");

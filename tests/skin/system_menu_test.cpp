@@ -175,5 +175,24 @@ TEST_F(SystemMenu, ASecondOpeningWithinTheDoubleClickTimeClosesFromTheButton) {
   EXPECT_EQ(Recorded({WM_CLOSE}), "WM_CLOSE posted w=0\n");
 }
 
+// Destroys the window from inside the menu loop, then closes the menu.
+HWND doomed = nullptr;
+void DestroyDoomed(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  DestroyWindow(doomed);
+  headless::Key(VK_ESCAPE);
+}
+
+TEST_F(SystemMenu, AWindowDestroyedWhileItsMenuIsOpenLeavesNothingDangling) {
+  MakeWindow(kFramed);
+  doomed = window_;
+  SetTimer(nullptr, 0, 10, &DestroyDoomed);
+  SendMessageW(window_, WM_NCRBUTTONDOWN, HTCAPTION, ScreenParam({150, 12}));
+  Pump();
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(form_->FState, kStateDead);
+  EXPECT_EQ(form_->FSysMenuPopup, nullptr);
+}
+
 }  // namespace
 }  // namespace skintest

@@ -25,6 +25,11 @@ bool IsNT4() {
   return (version & 0x80000000u) == 0 && static_cast<int>(version & 0xFF) < 5;
 }
 
+// Whether `form` is still the live skinning object of `window`.
+bool StillSkinned(HWND window, const TWinSkinForm* form) {
+  return SkinManager != nullptr && SkinManager->FindSkinForm(window) == form && form->FState != kStateDead;
+}
+
 TMenuItem* AddItem(TPopupMenu& popup, const AnsiString& caption, int tag, int image) {
   auto* item = new TMenuItem(nullptr);
   item->SetCaption(caption);
@@ -50,7 +55,14 @@ void TWinSkinForm::ShowSystemMenu(TPoint screen) {
   SkinManager->FMenuKind = kMenuKindSystem;
   FLastIconClick = now != 0 ? now : 1;
   BuildSystemMenu();
-  if (FSysMenuPopup) FSysMenuPopup->Popup(screen.x, screen.y);
+  if (!FSysMenuPopup) return;
+  // The menu runs a loop of its own, in which the skin may be taken off this
+  // window or the window destroyed: the popup is held here until it returns,
+  // and handed back only to a form object that still exists.
+  std::unique_ptr<TPopupMenu> popup = std::move(FSysMenuPopup);
+  const HWND window = FHandle;
+  popup->Popup(screen.x, screen.y);
+  if (StillSkinned(window, this)) FSysMenuPopup = std::move(popup);
 }
 
 void TWinSkinForm::BuildSystemMenu() {
@@ -68,6 +80,7 @@ void TWinSkinForm::BuildSystemMenu() {
     const bool maxBox = (FBorderIcons & kIconMaximize) != 0;
     const bool minBox = (FBorderIcons & kIconMinimize) != 0;
     const auto clicked = [this, window](TObject* sender) {
+      if (!StillSkinned(window, this)) return;
       switch (static_cast<TMenuItem*>(sender)->Tag()) {
         case 0: DoRestore(); break;
         case 1: DoMaximize(); break;
