@@ -1,0 +1,175 @@
+// The windows skinshot shows: toolkit forms of each border style with a few
+// standard controls, and the program's Yes/No question box.
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/base/strings.h"
+#include "platform/display/headless/headless.h"
+#include "skinshot.h"
+#include "toolkit/Application.h"
+#include "toolkit/Forms.h"
+#include "toolkit/StdCtrls.h"
+
+namespace skinshot {
+namespace {
+
+namespace headless = platform::display::headless;
+
+// The skin manager defers its requests by 250 ms; this is past it.
+constexpr int kPastDeferral = 300;
+constexpr DWORD kRightToLeft = WS_EX_LEFTSCROLLBAR | WS_EX_RTLREADING | WS_EX_RIGHT;
+constexpr int kLeft = 40;
+constexpr int kTop = 40;
+
+// The program's exit question (the main window's close picture asks it).
+constexpr char16_t kQuestionCaption[] = u"提示信息";
+constexpr char16_t kQuestionText[] = u"您确认要退出些系统？";
+
+template <typename T>
+T* Add(TForm* form, int left, int top, int width, int height, const char* text = nullptr) {
+  T* control = NewComponent<T>(form);
+  control->SetParent(form);
+  control->SetBounds(left, top, width, height);
+  if (text != nullptr) control->SetText(text);
+  return control;
+}
+
+void AddFormControls(TForm* form) {
+  Add<TLabel>(form, 16, 16, 120, 16, "Account name:");
+  Add<TEdit>(form, 16, 36, 180, 22, "brellis");
+  Add<TCheckBox>(form, 16, 68, 180, 20, "Remember me")->SetChecked(true);
+  Add<TButton>(form, 16, 98, 90, 26, "Sign in")->SetDefault(true);
+}
+
+void AddDialogControls(TForm* form) {
+  Add<TLabel>(form, 16, 16, 240, 16, "Sign in again to go on.");
+  TButton* ok = Add<TButton>(form, 16, 48, 80, 26, "OK");
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  TButton* cancel = Add<TButton>(form, 104, 48, 80, 26, "Cancel");
+  cancel->SetCancel(true);
+  cancel->SetModalResult(mrCancel);
+}
+
+TForm* NewForm(const Options& options) {
+  TForm* form = NewComponent<TForm>(Application);
+  const std::string& name = options.window;
+  if (name == "dialog") {
+    form->SetBorderStyle(TFormBorderStyle::bsDialog);
+    AddDialogControls(form);
+  } else if (name == "toolwindow") {
+    form->SetBorderStyle(TFormBorderStyle::bsToolWindow);
+    Add<TLabel>(form, 12, 12, 160, 16, "Tools");
+  } else if (name == "noborder") {
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    Add<TLabel>(form, 12, 12, 160, 16, "No border");
+  } else {
+    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    AddFormControls(form);
+  }
+  form->SetBounds(kLeft, kTop, options.size.cx, options.size.cy);
+  form->SetCaption(platform::Utf8ToAnsiString(options.caption.value_or("Brellis")));
+  return form;
+}
+
+// Another window, shown and activated away from the shot.
+void ActivateAnotherWindow() {
+  TForm* other = NewComponent<TForm>(Application);
+  other->SetBounds(1000, 800, 200, 120);
+  other->SetCaption("Another window");
+  other->Show();
+  SetActiveWindow(other->Handle());
+  Settle(kPastDeferral);
+}
+
+int ShowFormAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
+  TForm* form = NewForm(options);
+  // The reading order goes on the window before the skin attaches (at its
+  // first activation).
+  if (options.rtl) {
+    const HWND window = form->Handle();
+    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(kRightToLeft));
+  }
+  if (options.minimized) form->SetWindowState(TWindowState::wsMinimized);
+  if (options.maximized) form->SetWindowState(TWindowState::wsMaximized);
+  form->Show();
+  Settle(kPastDeferral);
+  // The skin's frame may have moved the outer edges; the shot is of the size asked for.
+  RECT r{};
+  GetWindowRect(form->Handle(), &r);
+  if (!options.minimized && !options.maximized &&
+      (r.right - r.left != options.size.cx || r.bottom - r.top != options.size.cy)) {
+    SetWindowPos(form->Handle(), nullptr, 0, 0, options.size.cx, options.size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(kPastDeferral);
+  }
+  if (options.inactive) ActivateAnotherWindow();
+  return shoot(form->Handle(), options);
+}
+
+// The message box is shot from a timer inside its own modal loop.
+struct BoxShot {
+  const Options* options = nullptr;
+  int (*shoot)(HWND, const Options&) = nullptr;
+  int result = kFailed;
+  bool seen = false;
+  HHOOK hook = nullptr;
+};
+BoxShot g_box;
+
+LRESULT ReadingOrderHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+    if ((cs->style & WS_CHILD) == 0) {
+      const HWND window = reinterpret_cast<HWND>(wParam);
+      cs->dwExStyle |= kRightToLeft;
+      SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(kRightToLeft));
+    }
+  }
+  return CallNextHookEx(g_box.hook, code, wParam, lParam);
+}
+
+void ShootTheBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  const HWND box = GetActiveWindow();
+  if (box == nullptr) return;
+  g_box.seen = true;
+  Settle(kPastDeferral);
+  if (g_box.options->inactive) ActivateAnotherWindow();
+  g_box.result = g_box.shoot(box, *g_box.options);
+  PostMessageW(box, WM_COMMAND, IDNO, 0);
+}
+
+int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
+  g_box = BoxShot{&options, shoot};
+  if (options.rtl) g_box.hook = SetWindowsHookExW(WH_CBT, ReadingOrderHook, nullptr, GetCurrentThreadId());
+  SetTimer(nullptr, 0, 10, &ShootTheBox);
+  const WideString caption = options.caption ? platform::Utf8ToWideString(*options.caption) : kQuestionCaption;
+  MessageBoxW(nullptr, kQuestionText, caption.c_str(),
+              MB_YESNO | MB_ICONQUESTION);
+  if (g_box.hook != nullptr) UnhookWindowsHookEx(g_box.hook);
+  if (!g_box.seen) std::fprintf(stderr, "skinshot: the message box did not show\n");
+  return g_box.result;
+}
+
+}  // namespace
+
+const std::vector<std::string_view>& WindowNames() {
+  static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox"};
+  return names;
+}
+
+void Settle(int ms) {
+  Application->ProcessMessages();
+  if (ms > 0) {
+    headless::AdvanceClock(static_cast<DWORD>(ms));
+    Application->ProcessMessages();
+  }
+}
+
+int ShowAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
+  if (options.window == "messagebox") return ShowBoxAndShoot(options, shoot);
+  return ShowFormAndShoot(options, shoot);
+}
+
+}  // namespace skinshot
