@@ -22,16 +22,18 @@
 #include "toolkit/Forms.h"
 
 namespace skinshot {
-namespace {
 
+// The synopsis, shown when skinshot is run without arguments.
 constexpr char kUsage[] =
     "usage: skinshot [--skin PACKAGE] [--window NAME] [--size WxH] [--caption TEXT] [--inactive]\n"
     "                [--minimized] [--maximized] [--rtl] [--hover PART] [--press PART] OUT.png\n"
     "       skinshot --list\n";
 
-// A usage error: the one-line message, then the synopsis.
+namespace {
+
+// A usage error: one line saying what is wrong.
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "skinshot: %s\n%s", message.c_str(), kUsage);
+  std::fprintf(stderr, "skinshot: %s\n", message.c_str());
   return kFailed;
 }
 
@@ -157,6 +159,10 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::string_view(argv[1]) == "--list") {
     for (std::string_view name : skinshot::WindowNames()) std::printf("%.*s\n", int(name.size()), name.data());
     return skinshot::kWritten;
+  }
+  if (argc == 1) {
+    std::fputs(skinshot::kUsage, stderr);
+    return skinshot::kFailed;
   }
   skinshot::Options options;
   if (auto error = skinshot::ParseArguments(argc, argv, options)) return skinshot::UsageError(*error);

@@ -103,6 +103,10 @@ int ShowFormAndShoot(const Options& options, int (*shoot)(HWND, const Options&))
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Settle(kPastDeferral);
   }
+  if (options.minimized) {
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Settle();
+  }
   if (options.inactive) ActivateAnotherWindow();
   return shoot(form->Handle(), options);
 }
