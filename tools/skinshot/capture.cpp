@@ -20,6 +20,10 @@ namespace headless = platform::display::headless;
 
 // Long enough for the engine's hover timer to see the pointer settle.
 constexpr int kHoverSettle = 200;
+// The pressed picture is taken this long after the press; at most this many
+// such waits pass before giving up.
+constexpr int kPressSettle = 100;
+constexpr int kPressRounds = 20;
 
 // The visible caption button of the window whose Action is `action`.
 TWinSysButton* VisibleButton(HWND window, int action) {
@@ -118,34 +122,51 @@ bool WritePicture(HWND window, const std::string& path) {
   return true;
 }
 
+struct PressShot {
+  HWND window = nullptr;
+  const Options* options = nullptr;
+  bool done = false;
+  bool written = false;
+};
+PressShot g_press;
+
+void ShootThePress(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_press.written = WritePicture(g_press.window, g_press.options->out);
+  g_press.done = true;
+  RECT bounds{};
+  GetWindowRect(g_press.window, &bounds);
+  headless::MoveMouse(bounds.right + 40, bounds.bottom + 40);
+  headless::Release();
+}
+
 }  // namespace
 
 int Shoot(HWND window, const Options& options) {
   const std::optional<int> action = options.press ? options.press : options.hover;
-  if (action) {
-    TWinSysButton* button = VisibleButton(window, *action);
-    if (button == nullptr) {
-      std::fprintf(stderr, "skinshot: the window shows no caption button with action %d\n", *action);
-      return kFailed;
-    }
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    const TRect& r = button->FRect;  // frame coordinates
-    headless::MoveMouse(bounds.left + (r.left + r.right) / 2, bounds.top + (r.top + r.bottom) / 2);
-    Settle(kHoverSettle);
-    if (options.press) {
-      headless::Press();
-      Settle();
-    }
+  if (!action) return WritePicture(window, options.out) ? kWritten : kFailed;
+  TWinSysButton* button = VisibleButton(window, *action);
+  if (button == nullptr) {
+    std::fprintf(stderr, "skinshot: the window shows no caption button with action %d\n", *action);
+    return kFailed;
   }
-  const bool written = WritePicture(window, options.out);
-  if (options.press) {
-    // Let go away from the button, so that the press does nothing.
-    headless::MoveMouse(0, 0);
-    headless::Release();
-    Settle();
-  }
-  return written ? kWritten : kFailed;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const TRect& r = button->FRect;  // frame coordinates
+  headless::MoveMouse(bounds.left + (r.left + r.right) / 2, bounds.top + (r.top + r.bottom) / 2);
+  Settle(kHoverSettle);
+  if (!options.press) return WritePicture(window, options.out) ? kWritten : kFailed;
+  // A press may start a loop of its own that runs until the button is let
+  // go (a tracked button, a move); the picture is taken from a timer, which
+  // runs in whichever loop is waiting, and then the button is let go away
+  // from the window so that the press does nothing.
+  g_press = PressShot{window, &options};
+  headless::Press();
+  SetTimer(nullptr, 0, kPressSettle, &ShootThePress);
+  for (int i = 0; i < kPressRounds && !g_press.done; ++i) Settle(kPressSettle);
+  Settle();
+  if (!g_press.done) std::fprintf(stderr, "skinshot: the pressed window was never painted\n");
+  return g_press.written ? kWritten : kFailed;
 }
 
 }  // namespace skinshot
