@@ -45,7 +45,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 // "WxH" with both sides from 1 to the largest window the screen allows.
 bool ParseSize(std::string_view text, SIZE& size) {
-  constexpr int kLargest = 8192;
+  constexpr int kLargest = 4096;
   const std::size_t x = text.find('x');
   if (x == std::string_view::npos) return false;
   int w = 0, h = 0;
@@ -136,7 +136,7 @@ TSkinData* LoadSkin(const Options& options) {
 int Run(const Options& options) {
   // Never a real screen, whatever DISPLAY says: the headless display with a
   // clock that moves only when the program waits or is told to.
-  platform::display::headless::Install({SIZE{1280, 1024}, true, RGB(58, 110, 165)});
+  platform::display::headless::Install({ScreenFor(options), true, RGB(58, 110, 165)});
   Application->Initialize();
   Application->SetTitle("Brellis");
   TSkinData* skin = LoadSkin(options);

@@ -34,6 +34,11 @@ constexpr int kSkinRefused = 2;
 // The names --window takes, in the order --list prints them.
 const std::vector<std::string_view>& WindowNames();
 
+// The headless screen: 1280x1024, or larger when the window and the other
+// window of --inactive need more, so that the system never trims the size.
+constexpr SIZE kScreen{1280, 1024};
+SIZE ScreenFor(const Options& options);
+
 // Runs the queue and the timers due within `ms` milliseconds of the clock.
 void Settle(int ms = 0);
 

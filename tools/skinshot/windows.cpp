@@ -20,6 +20,9 @@ constexpr int kPastDeferral = 300;
 constexpr DWORD kRightToLeft = WS_EX_LEFTSCROLLBAR | WS_EX_RTLREADING | WS_EX_RIGHT;
 constexpr int kLeft = 40;
 constexpr int kTop = 40;
+// The other window of --inactive, in the screen's bottom-right corner.
+constexpr SIZE kOtherSize{200, 120};
+constexpr int kMargin = 40;
 
 // The program's exit question (the main window's close picture asks it).
 constexpr char16_t kQuestionCaption[] = u"提示信息";
@@ -73,13 +76,21 @@ TForm* NewForm(const Options& options) {
 }
 
 // Another window, shown and activated away from the shot.
-void ActivateAnotherWindow() {
+void ActivateAnotherWindow(const Options& options) {
+  const SIZE screen = ScreenFor(options);
   TForm* other = NewComponent<TForm>(Application);
-  other->SetBounds(1000, 800, 200, 120);
+  other->SetBounds(screen.cx - kOtherSize.cx - kMargin, screen.cy - kOtherSize.cy - kMargin, kOtherSize.cx,
+                   kOtherSize.cy);
   other->SetCaption("Another window");
   other->Show();
   SetActiveWindow(other->Handle());
   Settle(kPastDeferral);
+}
+
+// A minimised window is painted only when asked: its caption bar.
+void PaintMinimized(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
 }
 
 int ShowFormAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
@@ -103,11 +114,8 @@ int ShowFormAndShoot(const Options& options, int (*shoot)(HWND, const Options&))
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Settle(kPastDeferral);
   }
-  if (options.minimized) {
-    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    Settle();
-  }
-  if (options.inactive) ActivateAnotherWindow();
+  if (options.minimized) PaintMinimized(form->Handle());
+  if (options.inactive) ActivateAnotherWindow(options);
   return shoot(form->Handle(), options);
 }
 
@@ -139,7 +147,12 @@ void ShootTheBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (box == nullptr) return;
   g_box.seen = true;
   Settle(kPastDeferral);
-  if (g_box.options->inactive) ActivateAnotherWindow();
+  if (g_box.options->minimized || g_box.options->maximized) {
+    ShowWindow(box, g_box.options->minimized ? SW_SHOWMINIMIZED : SW_SHOWMAXIMIZED);
+    Settle(kPastDeferral);
+    if (g_box.options->minimized) PaintMinimized(box);
+  }
+  if (g_box.options->inactive) ActivateAnotherWindow(*g_box.options);
   g_box.result = g_box.shoot(box, *g_box.options);
   PostMessageW(box, WM_COMMAND, IDNO, 0);
 }
@@ -161,6 +174,12 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
 const std::vector<std::string_view>& WindowNames() {
   static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox"};
   return names;
+}
+
+SIZE ScreenFor(const Options& options) {
+  const int width = kLeft + options.size.cx + 2 * kMargin + kOtherSize.cx;
+  const int height = kTop + options.size.cy + 2 * kMargin + kOtherSize.cy;
+  return SIZE{std::max<int>(kScreen.cx, width), std::max<int>(kScreen.cy, height)};
 }
 
 void Settle(int ms) {
