@@ -2,6 +2,7 @@
 // standard controls, and the program's Yes/No question box.
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "platform/base/strings.h"
 #include "platform/display/headless/headless.h"
@@ -129,22 +130,27 @@ struct BoxShot {
 };
 BoxShot g_box;
 
+// Gives the box the right-to-left reading order as it is made, before the
+// skin attaches at its activation.
 LRESULT ReadingOrderHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND) {
-    CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-    if ((cs->style & WS_CHILD) == 0) {
-      const HWND window = reinterpret_cast<HWND>(wParam);
-      cs->dwExStyle |= kRightToLeft;
-      SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(kRightToLeft));
-    }
+  if (code == HCBT_CREATEWND && (reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->style & WS_CHILD) == 0) {
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(kRightToLeft));
   }
   return CallNextHookEx(g_box.hook, code, wParam, lParam);
 }
 
+bool IsDialogBox(HWND window) {
+  char name[16] = {};
+  return window != nullptr && GetClassNameA(window, name, sizeof name) > 0 && std::string_view(name) == "#32770";
+}
+
+// Runs until the box is the active window, then shoots it once and answers it.
 void ShootTheBox(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
   const HWND box = GetActiveWindow();
-  if (box == nullptr) return;
+  if (!IsDialogBox(box)) return;
+  KillTimer(nullptr, id);
+  if (g_box.hook != nullptr) UnhookWindowsHookEx(std::exchange(g_box.hook, nullptr));
   g_box.seen = true;
   Settle(kPastDeferral);
   if (g_box.options->minimized || g_box.options->maximized) {
@@ -162,8 +168,7 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
   if (options.rtl) g_box.hook = SetWindowsHookExW(WH_CBT, ReadingOrderHook, nullptr, GetCurrentThreadId());
   SetTimer(nullptr, 0, 10, &ShootTheBox);
   const WideString caption = options.caption ? platform::Utf8ToWideString(*options.caption) : kQuestionCaption;
-  MessageBoxW(nullptr, kQuestionText, caption.c_str(),
-              MB_YESNO | MB_ICONQUESTION);
+  MessageBoxW(nullptr, kQuestionText, caption.c_str(), MB_YESNO | MB_ICONQUESTION);
   if (g_box.hook != nullptr) UnhookWindowsHookEx(g_box.hook);
   if (!g_box.seen) std::fprintf(stderr, "skinshot: the message box did not show\n");
   return g_box.result;
