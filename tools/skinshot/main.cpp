@@ -117,9 +117,9 @@ TSkinData* LoadSkin(const Options& options) {
       if (!skin->LoadSkin(platform::FindResourceBytes(platform::kResourceForm, "TESMERA-METALLIC"))) {
         reason = "the embedded skin is refused";
       }
-    } else if (!platform::ReadFileBytes(options.skin)) {
+    } else if (const auto package = platform::ReadFileBytes(options.skin); !package) {
       reason = "cannot read " + options.skin;
-    } else if (!skin->LoadSkinFile(options.skin)) {
+    } else if (!skin->LoadSkin(*package)) {
       reason = options.skin + " is not a skin package the engine takes";
     }
   } catch (const Exception& e) {
