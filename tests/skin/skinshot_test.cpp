@@ -1,0 +1,179 @@
+// skinshot's picture and pointer: the alpha follows the window region pixel
+// for pixel, and a hovered or pressed caption button gets the pointer at its
+// centre, the press let go away from it once the picture is taken.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+
+#include "skin/engine/engine_fixture.h"
+#include "skinshot.h"
+#include "support/message_recorder.h"
+
+namespace skintest {
+namespace {
+
+using brellis::test::MessageRecorder;
+
+struct Rgba {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;
+  const std::uint8_t* At(int x, int y) const { return pixels.data() + (static_cast<std::size_t>(y) * width + x) * 4; }
+};
+
+Rgba ReadRgba(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  Rgba result;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return result;
+  image.format = PNG_FORMAT_RGBA;
+  result.pixels.resize(PNG_IMAGE_SIZE(image));
+  if (png_image_finish_read(&image, nullptr, result.pixels.data(), 0, nullptr)) {
+    result.width = static_cast<int>(image.width);
+    result.height = static_cast<int>(image.height);
+  }
+  return result;
+}
+
+class SkinshotTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    LoadMainSkin();
+    form = ShowForm(TFormBorderStyle::bsSizeable, 300, 200);
+    Settle(300);
+    window = form->Handle();
+    options.out = ::testing::TempDir() + "skinshot_test.png";
+    std::remove(options.out.c_str());
+  }
+
+  // A caption button of the skin's close model, at a place of the caption.
+  TWinSysButton* AddCloseButton(bool visible) {
+    TWinSkinForm* skinned = SkinFormOf(window);
+    TDataSkinSysButton* model = nullptr;
+    for (const auto& b : skin->SysButtons) {
+      if (b->Action == 0) model = b.get();
+    }
+    EXPECT_NE(model, nullptr);
+    auto button = std::make_unique<TWinSysButton>(skinned, model);
+    const RECT r = WindowRectOf(window);
+    button->FRect = Rect(r.right - r.left - 40, 4, r.right - r.left - 20, 20);
+    button->FVisible = visible;
+    skinned->FButtons.push_back(std::move(button));
+    return skinned->FButtons.back().get();
+  }
+
+  POINT ScreenCentreOf(const TWinSysButton& button) const {
+    const RECT r = WindowRectOf(window);
+    return POINT{r.left + (button.FRect.left + button.FRect.right) / 2, r.top + (button.FRect.top + button.FRect.bottom) / 2};
+  }
+
+  TForm* form = nullptr;
+  HWND window = nullptr;
+  skinshot::Options options;
+};
+
+TEST_F(SkinshotTest, AlphaIsTheWindowRegionAndColoursAreThePresentedPixels) {
+  ASSERT_EQ(skinshot::Shoot(window, options), skinshot::kWritten);
+  const Rgba picture = ReadRgba(options.out);
+  const RECT r = WindowRectOf(window);
+  ASSERT_EQ(picture.width, r.right - r.left);
+  ASSERT_EQ(picture.height, r.bottom - r.top);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR) << "the skin shapes the window";
+  const auto presented = platform::display::headless::WindowImage(window);
+  ASSERT_TRUE(presented);
+  int outside = 0, wrong = 0;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const bool inside = PtInRegion(region, x, y) != FALSE;
+      outside += inside ? 0 : 1;
+      const std::uint8_t* p = picture.At(x, y);
+      const platform::Pixel q = presented->PixelAt(x, y);
+      const bool same = p[0] == ((q >> 16) & 0xFF) && p[1] == ((q >> 8) & 0xFF) && p[2] == (q & 0xFF);
+      if (p[3] != (inside ? 255 : 0) || !same) ++wrong;
+    }
+  }
+  DeleteObject(region);
+  EXPECT_GT(outside, 0) << "the skin's corners are cut";
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(picture.At(0, 0)[3], 0);
+  EXPECT_EQ(picture.At(picture.width / 2, picture.height / 2)[3], 255);
+}
+
+TEST_F(SkinshotTest, AWindowWithoutRegionIsOpaque) {
+  const HWND plain = ShowForm(TFormBorderStyle::bsNone, 120, 80)->Handle();
+  Settle(300);
+  ASSERT_EQ(skinshot::Shoot(plain, options), skinshot::kWritten);
+  const Rgba picture = ReadRgba(options.out);
+  ASSERT_EQ(picture.width, 120);
+  int transparent = 0;
+  for (std::size_t i = 3; i < picture.pixels.size(); i += 4) transparent += picture.pixels[i] == 0 ? 1 : 0;
+  EXPECT_EQ(transparent, 0);
+}
+
+TEST_F(SkinshotTest, HoverRestsThePointerOnTheButtonsCentre) {
+  const TWinSysButton* button = AddCloseButton(true);
+  MessageRecorder recorder;
+  recorder.Watch(window);
+  options.hover = 0;
+  ASSERT_EQ(skinshot::Shoot(window, options), skinshot::kWritten);
+  const POINT centre = ScreenCentreOf(*button);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_EQ(cursor.x, centre.x);
+  EXPECT_EQ(cursor.y, centre.y);
+  bool moved = false, pressed = false;
+  for (const auto& m : recorder.Log()) {
+    if (m.message == WM_NCMOUSEMOVE && GET_X_LPARAM(m.lParam) == centre.x && GET_Y_LPARAM(m.lParam) == centre.y) moved = true;
+    if (m.message == WM_NCLBUTTONDOWN || m.message == WM_LBUTTONDOWN) pressed = true;
+  }
+  recorder.Unwatch(window);
+  EXPECT_TRUE(moved) << "the frame saw the pointer over the button";
+  EXPECT_FALSE(pressed);
+  EXPECT_EQ(ReadRgba(options.out).width, WindowRectOf(window).right - WindowRectOf(window).left);
+}
+
+// Over the stand-in frame of the engine branch, the press lands on the caption
+// and starts a move; the picture is still taken inside that loop and the
+// button let go.
+TEST_F(SkinshotTest, PressGoesDownOnTheButtonAndIsLetGoAwayFromIt) {
+  const TWinSysButton* button = AddCloseButton(true);
+  const POINT centre = ScreenCentreOf(*button);
+  const RECT r = WindowRectOf(window);
+  const RECT onScreen{r.left + button->FRect.left, r.top + button->FRect.top, r.left + button->FRect.right,
+                      r.top + button->FRect.bottom};
+  MessageRecorder recorder;
+  recorder.Watch(window);
+  options.press = 0;
+  ASSERT_EQ(skinshot::Shoot(window, options), skinshot::kWritten);
+  bool down = false;
+  for (const auto& m : recorder.Log()) {
+    if (m.message == WM_NCLBUTTONDOWN && GET_X_LPARAM(m.lParam) == centre.x && GET_Y_LPARAM(m.lParam) == centre.y) {
+      down = true;
+    }
+  }
+  recorder.Unwatch(window);
+  EXPECT_TRUE(down) << "the press reached the frame at the button";
+  EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON) & 0x8000, 0) << "the button was let go";
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(window)) << "the close button's press did nothing";
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_FALSE(PtInRect(&onScreen, cursor)) << "let go away from the button";
+  EXPECT_EQ(ReadRgba(options.out).width, r.right - r.left);
+}
+
+TEST_F(SkinshotTest, AHiddenOrMissingButtonIsRefusedWithoutAPicture) {
+  AddCloseButton(false);
+  options.press = 0;
+  EXPECT_EQ(skinshot::Shoot(window, options), skinshot::kFailed);
+  options.press.reset();
+  options.hover = 7;
+  EXPECT_EQ(skinshot::Shoot(window, options), skinshot::kFailed);
+  EXPECT_EQ(std::fopen(options.out.c_str(), "rb"), nullptr);
+}
+
+}  // namespace
+}  // namespace skintest
