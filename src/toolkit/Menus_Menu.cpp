@@ -214,6 +214,8 @@ TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
+  // The menu loop leaves no idle time: the items' actions update now.
+  Items()->InitiateActions();
   UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
   if (alignment_ == TPopupAlignment::paRight) flags |= TPM_RIGHTALIGN;
   if (alignment_ == TPopupAlignment::paCenter) flags |= TPM_CENTERALIGN;
