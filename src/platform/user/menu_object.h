@@ -27,6 +27,9 @@ struct MenuItem {
   RECT rect{};
   bool measured = false;   // owner-drawn size asked for once
   SIZE ownerSize{};
+  // Width of the bitmap column of the item's popup column (0 without one):
+  // the widest bitmap there, between the check marks and the text.
+  int bitmapColumn = 0;
 
   bool IsSeparator() const { return (type & MFT_SEPARATOR) != 0; }
   bool IsOwnerDraw() const { return (type & MFT_OWNERDRAW) != 0; }
@@ -62,6 +65,9 @@ HFONT CreateMenuFont(bool bold);
 SIZE LayoutPopupMenu(MenuObject& m, HWND owner);
 // Where the shortcut column of a popup item starts, from the item's left.
 int ShortcutColumn(const MenuObject& m, std::size_t index);
+// The size a menu item's bitmap takes: a bitmap's own size, the menu glyph
+// size for the predefined HBMMENU_ glyphs, nothing for the others.
+SIZE MenuItemBitmapSize(HBITMAP bitmap);
 
 // The "#32768" window showing a popup menu: created hidden, through the CBT
 // hook like every window.

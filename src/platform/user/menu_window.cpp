@@ -27,6 +27,8 @@ MenuItemLook LookOf(const MenuObject& m, std::size_t index, HFONT font) {
   look.radio = (item.type & MFT_RADIOCHECK) != 0;
   look.subMenu = item.subMenu != nullptr;
   look.isDefault = (item.state & MFS_DEFAULT) != 0;
+  look.bitmap = item.bitmap;
+  look.bitmapColumn = item.bitmapColumn;
   return look;
 }
 

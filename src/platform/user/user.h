@@ -12,6 +12,7 @@
 #include "platform/user/constants.h"
 #include "platform/user/mdi.h"
 #include "platform/user/menu.h"
+#include "platform/user/menu_item_bitmaps.h"
 #include "platform/user/msgbox.h"
 #include "platform/user/paint.h"
 #include "platform/user/scrollbar.h"
