@@ -209,6 +209,24 @@ void TActionList::UpdateActions() {
   }
 }
 
+bool TActionList::IsShortCut(TShortCut shortCut) {
+  if (shortCut == scNone) return false;
+  for (TAction* action : actions_) {
+    if (action->GetShortCut() != shortCut) continue;
+    // The key is the action's even when the action cannot run now.
+    action->Execute();
+    return true;
+  }
+  return false;
+}
+
+bool IsActionShortCut(TComponent* owner, TShortCut shortCut) {
+  for (int i = 0; owner != nullptr && i < owner->ComponentCount(); ++i) {
+    if (auto* list = As<TActionList>(owner->Components(i)); list != nullptr && list->IsShortCut(shortCut)) return true;
+  }
+  return false;
+}
+
 void UpdateActionsOnIdle() {
   const std::vector<TActionList*> lists = LiveActionLists();
   for (TActionList* list : lists) {

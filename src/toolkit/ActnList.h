@@ -131,6 +131,9 @@ class TActionList : public TComponent {
 
   // Updates every action that has a client (the idle step of the message loop).
   void UpdateActions();
+  // The action of that shortcut executes (after its update, while enabled);
+  // answers whether one had it.
+  bool IsShortCut(TShortCut shortCut);
 
   TActionEvent OnExecute;
   TActionEvent OnUpdate;
@@ -150,3 +153,6 @@ class TActionList : public TComponent {
 // The actions' share of the application's idle time: every live action list
 // updates its linked actions.
 void UpdateActionsOnIdle();
+// A shortcut of an action of one of the action lists that `owner` owns (a
+// form's) executes that action; answers whether one had it.
+bool IsActionShortCut(TComponent* owner, TShortCut shortCut);

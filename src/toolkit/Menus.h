@@ -243,7 +243,8 @@ bool DispatchFormMenuMessage(TCustomForm* form, UINT message, WPARAM wParam, LPA
 // control becomes its PopupComponent. Answers whether it showed.
 bool ShowContextMenu(TControl* control, LPARAM point);
 // Accelerators: a key message whose shortcut an item of the focused form's
-// menus has fires that item before the key goes anywhere.
+// menus has fires that item before the key goes anywhere; then the
+// shortcuts of the form's actions.
 bool IsMenuShortCut(const MSG& msg);
 // The form's main menu on its window (after the window is made or the Menu
 // property changes).

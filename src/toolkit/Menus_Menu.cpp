@@ -4,6 +4,7 @@
 // context menu).
 #include <algorithm>
 
+#include "toolkit/ActnList.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
@@ -268,7 +269,9 @@ bool IsMenuShortCut(const MSG& msg) {
     return true;
   }
   auto* menu = As<TMenu>(form->Menu());
-  return menu != nullptr && menu->IsShortCut(key, shift, ctrl, alt);
+  if (menu != nullptr && menu->IsShortCut(key, shift, ctrl, alt)) return true;
+  // Then the form's actions, whether an entry shows them or not.
+  return IsActionShortCut(form, ShortCut(key, shift, ctrl, alt));
 }
 
 void AttachFormMenu(TCustomForm* form) {

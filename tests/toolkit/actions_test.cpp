@@ -83,6 +83,10 @@ constexpr char kActionForm[] = R"(object ActionForm: TActionForm
       Caption = '&Bold'
       Checked = True
     end
+    object DeleteAction: TAction
+      ShortCut = 16452
+      OnExecute = SaveExecute
+    end
   end
   object ImageList1: TImageList
   end
@@ -135,7 +139,7 @@ class ActionsTest : public ToolkitTest {
 TEST_F(ActionsTest, ResourceLinksItemsToActionsAndTheEntriesShowThem) {
   ASSERT_NE(form->SaveAction, nullptr);
   EXPECT_EQ(form->SaveAction->ClassName(), "TAction");
-  EXPECT_EQ(form->ActionList1->ActionCount(), 2);
+  EXPECT_EQ(form->ActionList1->ActionCount(), 3);
   EXPECT_EQ(form->ActionList1->Actions(1), form->BoldAction);
   EXPECT_EQ(form->SaveAction->ActionList(), form->ActionList1);
   EXPECT_EQ(form->BoldAction->Index(), 1);
@@ -213,14 +217,20 @@ TEST_F(ActionsTest, ClicksExecuteTheActionAndTheItemsOwnHandlerOnlyWithoutOne) {
   headless::Key('S');
   headless::KeyUp(VK_CONTROL);
   Pump();
+  // An action's shortcut works without an entry showing it.
+  headless::KeyDown(VK_CONTROL);
+  headless::Key('D');
+  headless::KeyUp(VK_CONTROL);
+  Pump();
   // Bold's action has no OnExecute: the item's OnClick runs.
   form->MainMenu1->DispatchCommand(form->Bold1->Command());
   // The popup's item executes the same action.
   headless::Key(VK_DOWN);
   headless::Key(VK_RETURN);
   form->PopupMenu1->Popup(300, 300);
-  EXPECT_EQ(form->events, (std::vector<std::string>{"update", "save by SaveAction", "update", "save by SaveAction",
-                                                    "click Bold1", "update", "update", "save by SaveAction"}));
+  EXPECT_EQ(form->events,
+            (std::vector<std::string>{"update", "save by SaveAction", "update", "save by SaveAction",
+                                      "save by DeleteAction", "click Bold1", "update", "update", "save by SaveAction"}));
 
   // An action that its update disables runs nothing, and neither does the item.
   form->events.clear();
@@ -287,7 +297,7 @@ TEST_F(ActionsTest, FreeingEitherSideUnlinksCleanly) {
   form->SaveAction = nullptr;
   EXPECT_EQ(form->Save1->Action(), nullptr);
   EXPECT_EQ(form->Save1->Caption(), "Changed");
-  EXPECT_EQ(form->ActionList1->ActionCount(), 1);
+  EXPECT_EQ(form->ActionList1->ActionCount(), 2);
   form->events.clear();
   form->MainMenu1->DispatchCommand(form->Save1->Command());
   Application->Idle();

@@ -61,7 +61,7 @@ int LayoutBar(const WindowObject& w, MenuObject& m, int windowWidth) {
       DrawTextW(dc, item.text.c_str(), static_cast<int>(item.text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
       width = r.right + 2 * kItemPadding;
     } else if (item.type & MFT_BITMAP) {
-      width = MenuItemBitmapSize(item.bitmap).cx + 2 * kItemPadding;
+      width = MenuItemBitmapSize(item).cx + 2 * kItemPadding;
     } else if (item.IsSeparator()) {
       width = kItemPadding;
     }

@@ -12,7 +12,7 @@ namespace platform {
 namespace {
 
 // The check-mark column on the left and the arrow column on the right.
-constexpr int kMarkColumn = 16;
+constexpr int kMarkColumn = kMenuMarkColumn;
 constexpr int kTextGap = 2;
 constexpr int kShortcutGap = 16;
 
@@ -43,7 +43,17 @@ HFONT CreateMenuFont(bool bold) {
 }
 
 SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
-  // Owner-drawn sizes first: the owner may change the menu while asked.
+  // Bitmaps the owner draws are measured by it at every layout.
+  for (std::size_t i = 0; i < m.items.size(); ++i) {
+    MenuItem& item = m.items[i];
+    if (item.bitmap != HBMMENU_CALLBACK || item.IsOwnerDraw() || item.IsSeparator()) continue;
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, 0, item.data};
+    const HMENU handle = m.handle;
+    if (owner != nullptr) SendMessageW(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    if (PeekMenuObject(handle) == nullptr || i >= m.items.size()) return SIZE{0, 0};
+    m.items[i].callbackSize = SIZE{static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
+  }
+  // Owner-drawn sizes: the owner may change the menu while asked.
   for (std::size_t i = 0; i < m.items.size(); ++i) {
     MenuItem& item = m.items[i];
     if (!item.IsOwnerDraw() || item.measured) continue;
@@ -81,7 +91,7 @@ SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
         continue;
       }
       if (item.IsSeparator()) continue;
-      bitmapWidth = std::max<int>(bitmapWidth, MenuItemBitmapSize(item.bitmap).cx);
+      bitmapWidth = std::max<int>(bitmapWidth, MenuItemBitmapSize(item).cx);
       if (!item.hasText) continue;
       WideString label, shortcut;
       SplitAtTab(item.text, label, shortcut);
@@ -103,7 +113,7 @@ SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
       } else if (item.IsSeparator()) {
         height = separatorHeight;
       } else if (item.bitmap != nullptr) {
-        height = std::max<int>(height, MenuItemBitmapSize(item.bitmap).cy + 2);
+        height = std::max<int>(height, MenuItemBitmapSize(item).cy + 2);
       }
       item.rect = RECT{columnLeft, y, columnLeft + width, y + height};
       item.bitmapColumn = bitmapWidth;
@@ -144,9 +154,11 @@ int ShortcutColumn(const MenuObject& m, std::size_t index) {
   return TextLeft(m.items[index].bitmapColumn) + labelWidth + kShortcutGap;
 }
 
-SIZE MenuItemBitmapSize(HBITMAP bitmap) {
+SIZE MenuItemBitmapSize(const MenuItem& item) {
+  const HBITMAP bitmap = item.bitmap;
   const auto value = reinterpret_cast<ULONG_PTR>(bitmap);
-  if (bitmap == nullptr || bitmap == HBMMENU_CALLBACK || bitmap == HBMMENU_SYSTEM) return SIZE{0, 0};
+  if (bitmap == HBMMENU_CALLBACK) return item.callbackSize;
+  if (bitmap == nullptr || bitmap == HBMMENU_SYSTEM) return SIZE{0, 0};
   if (value <= reinterpret_cast<ULONG_PTR>(HBMMENU_POPUP_MINIMIZE)) {
     // The glyphs of the caption buttons; 4 is no glyph.
     if (value == 4) return SIZE{0, 0};

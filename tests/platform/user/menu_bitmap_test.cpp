@@ -1,7 +1,8 @@
 // Bitmap menu items: MFT_BITMAP entries, MIIM_BITMAP's hbmpItem beside the
 // text and the predefined HBMMENU_ glyphs are measured into the popup's
-// bitmap column and drawn there; bitmaps on the bar widen their entry; a
-// handle that is no bitmap takes no room and draws nothing.
+// bitmap column and drawn there; the owner measures and draws an
+// HBMMENU_CALLBACK bitmap; bitmaps on the bar widen their entry; a handle
+// that is no bitmap takes no room and draws nothing.
 #include <cstring>
 #include <vector>
 
@@ -212,6 +213,75 @@ TEST_F(MenuBitmapItemTest, ABarBitmapWidensItsEntryAndAStaleHandleTakesNoRoom) {
   DeleteObject(brush);
   SetMenu(owner, nullptr);
   DestroyMenu(bar);
+}
+
+struct CallbackLog {
+  int measured = 0;
+  std::vector<DRAWITEMSTRUCT> drawn;
+};
+
+CallbackLog& Callbacks() {
+  static CallbackLog log;
+  return log;
+}
+
+// Answers a 20 x 12 bitmap for item 7 and paints it red.
+LRESULT CallbackOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MEASUREITEM) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (measure->CtlType != ODT_MENU || measure->itemID != 7) return FALSE;
+    ++Callbacks().measured;
+    measure->itemWidth = 20;
+    measure->itemHeight = 12;
+    return TRUE;
+  }
+  if (message == WM_DRAWITEM) {
+    auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    Callbacks().drawn.push_back(*draw);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(draw->hDC, &draw->rcItem, red);
+    DeleteObject(red);
+    return TRUE;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+TEST_F(MenuBitmapItemTest, TheOwnerMeasuresAndDrawsACallbackBitmapInItsCell) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = WndProcFromFunction(CallbackOwnerProc);
+  wc.lpszClassName = u"CallbackBitmapOwner";
+  RegisterClassExW(&wc);
+  DestroyWindow(owner);
+  owner = CreateWindowExW(0, u"CallbackBitmapOwner", u"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                          nullptr, nullptr, nullptr);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING | MIIM_BITMAP | MIIM_ID | MIIM_DATA;
+  info.dwTypeData = const_cast<LPWSTR>(u"&Drawn");
+  info.hbmpItem = HBMMENU_CALLBACK;
+  info.wID = 7;
+  info.dwItemData = 0x77;
+  InsertMenuItemW(popup, 0, TRUE, &info);
+  Callbacks() = CallbackLog{};
+  OpenAndRecord(1);  // the callback entry selected
+  EXPECT_EQ(Callbacks().measured, 1);
+  ASSERT_GE(Callbacks().drawn.size(), 2u);  // painted, then repainted selected
+  EXPECT_EQ(Callbacks().drawn.front().itemState & ODS_SELECTED, 0u);
+  const DRAWITEMSTRUCT& d = Callbacks().drawn.back();
+  EXPECT_EQ(d.CtlType, ODT_MENU);
+  EXPECT_EQ(d.itemID, 7u);
+  EXPECT_EQ(d.itemData, 0x77u);
+  EXPECT_EQ(d.hwndItem, reinterpret_cast<HWND>(popup));
+  EXPECT_EQ(d.itemState & ODS_SELECTED, static_cast<UINT>(ODS_SELECTED));
+  // Centred in the 40-pixel column after the check marks, in the menu
+  // window's client coordinates; the screen shows what the owner drew.
+  const RECT expected{16 + 10, 0 + (17 - 12) / 2, 16 + 10 + 20, (17 - 12) / 2 + 12};
+  EXPECT_TRUE(EqualRect(&d.rcItem, &expected)) << d.rcItem.left << "," << d.rcItem.top;
+  EXPECT_EQ(ScreenColour(Open().rects[0].left + 16 + 10 + 5, Open().rects[0].top + 4), RGB(255, 0, 0));
+  DestroyWindow(owner);
+  owner = nullptr;
+  UnregisterClassW(u"CallbackBitmapOwner", nullptr);
 }
 
 }  // namespace
