@@ -212,10 +212,8 @@ void TActionList::UpdateActions() {
 bool TActionList::IsShortCut(TShortCut shortCut) {
   if (shortCut == scNone) return false;
   for (TAction* action : actions_) {
-    if (action->GetShortCut() != shortCut) continue;
-    // The key is the action's even when the action cannot run now.
-    action->Execute();
-    return true;
+    // A disabled action (or one nothing handles) leaves the key to others.
+    if (action->GetShortCut() == shortCut) return action->Execute();
   }
   return false;
 }

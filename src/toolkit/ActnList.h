@@ -131,8 +131,8 @@ class TActionList : public TComponent {
 
   // Updates every action that has a client (the idle step of the message loop).
   void UpdateActions();
-  // The action of that shortcut executes (after its update, while enabled);
-  // answers whether one had it.
+  // The first action of that shortcut executes (after its update, while
+  // enabled); answers whether it ran.
   bool IsShortCut(TShortCut shortCut);
 
   TActionEvent OnExecute;
@@ -154,5 +154,5 @@ class TActionList : public TComponent {
 // updates its linked actions.
 void UpdateActionsOnIdle();
 // A shortcut of an action of one of the action lists that `owner` owns (a
-// form's) executes that action; answers whether one had it.
+// form's) executes that action; answers whether it ran.
 bool IsActionShortCut(TComponent* owner, TShortCut shortCut);
