@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/ActnList.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
 
@@ -121,7 +122,19 @@ bool TApplication::ProcessMessage(MSG& msg) {
 
 void TApplication::HandleMessage() {
   MSG msg{};
-  if (!ProcessMessage(msg) && !terminated_) WaitMessage();
+  if (ProcessMessage(msg) || terminated_) return;
+  if (Idle() && !terminated_) WaitMessage();
+}
+
+bool TApplication::Idle() {
+  bool done = true;
+  try {
+    if (OnIdle) OnIdle(this, done);
+    if (done) UpdateActionsOnIdle();
+  } catch (...) {
+    HandleException(this);
+  }
+  return done;
 }
 
 void TApplication::ProcessMessages() {

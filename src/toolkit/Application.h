@@ -61,8 +61,12 @@ class TApplication : public TComponent {
   // Shows the main form and runs the message loop until Terminate or until
   // the main form closes.
   void Run();
-  // Handles one message (waiting for it); errors go to HandleException.
+  // Handles one message; when none is waiting, runs the idle step first and
+  // then waits for one. Errors go to HandleException.
   void HandleMessage();
+  // The idle step: OnIdle, then the linked actions' updates (OnUpdate).
+  // Answers OnIdle's `done`: false asks for another idle step at once.
+  bool Idle();
   // Handles every message that is waiting now, then returns.
   void ProcessMessages();
   // Asks the program to end; the message loop stops at its next turn.
@@ -92,6 +96,10 @@ class TApplication : public TComponent {
   }
 
   std::function<void(TObject* sender, const std::exception& error)> OnException;
+  // Called when the message loop runs out of messages; `done` (true when
+  // called) set to false skips the actions' updates and the wait, so the
+  // loop comes straight back to idle.
+  std::function<void(TObject* sender, bool& done)> OnIdle;
 
   // Asks OnHelp for help on a help context (the program has no help viewer
   // of its own); true when it gave some.

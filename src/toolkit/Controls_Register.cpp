@@ -1,4 +1,5 @@
 // The standard control classes form resources may name.
+#include "toolkit/ActnList.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -23,6 +24,7 @@ void RegisterStandardControls() {
     }
     for (TClass cls : {TScrollBar::ClassInfo(), TScrollBox::ClassInfo()}) RegisterClass(cls);
     RegisterClass(TMemo::ClassInfo());
+    for (TClass cls : {TActionList::ClassInfo(), TAction::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TTabSheet::ClassInfo(),
                        TStatusBar::ClassInfo()}) {

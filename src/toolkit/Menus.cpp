@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "toolkit/ActnList.h"
 #include "toolkit/ImgList.h"
 
 namespace {
@@ -107,6 +108,7 @@ T_CLASS_INFO(TMenuItem, TComponent, [](TClassInfo& c) {
   c.AddProperty(Enumeration<I, TMenuBreak>("Break", MenuBreakType(), &I::Break, &I::SetBreak));
   c.AddProperty(Integer<I>("ImageIndex", &I::ImageIndex, &I::SetImageIndex));
   c.AddProperty(String<I>("Hint", &I::Hint, &I::SetHint));
+  c.AddProperty(Object<I, TAction>("Action", &I::Action, &I::SetAction));
   c.AddProperty(Method<I>("OnClick", &I::OnClick));
   c.AddProperty(Method<I>("OnDrawItem", &I::OnDrawItem));
   c.AddProperty(Method<I>("OnMeasureItem", &I::OnMeasureItem));
@@ -116,6 +118,7 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextComman
 
 TMenuItem::~TMenuItem() {
   MarkDestroying();
+  actionLink_.reset();
   // Sub-items go with their item, as they are its entries.
   while (!items_.empty()) {
     TMenuItem* last = items_.back();
@@ -288,6 +291,8 @@ void TMenuItem::BuildEntries(HMENU menu) {
 
 void TMenuItem::Click() {
   if (!enabled_) return;
+  // An action that ran, or that its update disabled, leaves OnClick out.
+  if (actionLink_ && (actionLink_->Execute() || !enabled_)) return;
   if (OnClick) OnClick(this);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "toolkit/Component.h"
@@ -14,6 +15,8 @@ class TMenuItem;
 class TControl;
 class TCustomForm;
 class TImageList;
+class TAction;
+class TActionLink;
 
 // A key with its modifiers, as form resources store it: the virtual key in
 // the low byte, scShift / scCtrl / scAlt above.
@@ -70,6 +73,14 @@ class TMenuItem : public TComponent {
   const AnsiString& Hint() const { return hint_; }
   void SetHint(const AnsiString& hint) { hint_ = hint; }
 
+  // The action the item shows: it takes the action's caption, state,
+  // shortcut, hint and image, follows their later changes that it still
+  // shows, and a click executes the action. Null unlinks.
+  TAction* Action() const;
+  void SetAction(TAction* action);
+  // Brings the actions of the item's sub-items up to date (before they show).
+  void InitiateActions();
+
   // The tree.
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int index) const { return items_.at(static_cast<std::size_t>(index)); }
@@ -90,8 +101,8 @@ class TMenuItem : public TComponent {
   // the root item of a menu answers the menu's own handle.
   HMENU Handle();
 
-  // OnClick, and the radio group's other items unchecked when it checks
-  // itself (AutoCheck is not kept: Click only fires the event).
+  // The action's OnExecute when the item has an action that handles it,
+  // else OnClick (AutoCheck is not kept: Click only fires the event).
   virtual void Click();
 
   void SetParentComponent(TComponent* parent) override;
@@ -114,6 +125,9 @@ class TMenuItem : public TComponent {
  private:
   void Changed();
   void ReleaseHandle();
+  // Takes the action's values; while the item is being read, only those it
+  // still has at their defaults (the resource's own values win).
+  void ActionChange(TAction* action, bool checkDefaults);
 
   AnsiString caption_;
   AnsiString hint_;
@@ -131,6 +145,7 @@ class TMenuItem : public TComponent {
   TMenu* menu_ = nullptr;  // set on a menu's root item
   UINT command_ = 0;
   HMENU handle_ = nullptr;
+  std::unique_ptr<TActionLink> actionLink_;
 };
 
 class TMenu : public TComponent {
@@ -228,7 +243,8 @@ bool DispatchFormMenuMessage(TCustomForm* form, UINT message, WPARAM wParam, LPA
 // control becomes its PopupComponent. Answers whether it showed.
 bool ShowContextMenu(TControl* control, LPARAM point);
 // Accelerators: a key message whose shortcut an item of the focused form's
-// menus has fires that item before the key goes anywhere.
+// menus has fires that item before the key goes anywhere; then the
+// shortcuts of the form's actions.
 bool IsMenuShortCut(const MSG& msg);
 // The form's main menu on its window (after the window is made or the Menu
 // property changes).

@@ -4,6 +4,7 @@
 // context menu).
 #include <algorithm>
 
+#include "toolkit/ActnList.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
@@ -214,6 +215,8 @@ TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
+  // The menu loop leaves no idle time: the items' actions update now.
+  Items()->InitiateActions();
   UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
   if (alignment_ == TPopupAlignment::paRight) flags |= TPM_RIGHTALIGN;
   if (alignment_ == TPopupAlignment::paCenter) flags |= TPM_CENTERALIGN;
@@ -266,7 +269,9 @@ bool IsMenuShortCut(const MSG& msg) {
     return true;
   }
   auto* menu = As<TMenu>(form->Menu());
-  return menu != nullptr && menu->IsShortCut(key, shift, ctrl, alt);
+  if (menu != nullptr && menu->IsShortCut(key, shift, ctrl, alt)) return true;
+  // Then the form's actions, whether an entry shows them or not.
+  return IsActionShortCut(form, ShortCut(key, shift, ctrl, alt));
 }
 
 void AttachFormMenu(TCustomForm* form) {

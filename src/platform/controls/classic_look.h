@@ -66,6 +66,8 @@ struct MenuItemLook {
   bool subMenu = false;     // an arrow at the right end
   bool isDefault = false;   // drawn bold (the font is already bold)
   bool pressed = false;     // a menu-bar item whose drop-down is open
+  HBITMAP bitmap = nullptr; // MFT_BITMAP or hbmpItem: a bitmap or an HBMMENU_ glyph
+  int bitmapColumn = 0;     // popups: width of the bitmap column after the check marks
 };
 
 // One item of a list box or of a combo box's list or field, as the classic
@@ -122,6 +124,13 @@ class ControlPainter {
   virtual void MenuColumnBreak(HDC dc, const RECT& line);
   virtual void MenuBarBackground(HDC dc, const RECT& bar);
   virtual void MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& look);
+
+  // Menu item bitmaps (MFT_BITMAP items, MIIM_BITMAP's hbmpItem, the
+  // predefined HBMMENU_ caption glyphs): `look.bitmap` centred in its cell
+  // of a popup entry (the bitmap column) or of a bar entry; a bitmap is
+  // inverted while its popup entry is selected, a glyph takes the entry's
+  // text colour.
+  virtual void MenuItemBitmap(HDC dc, const RECT& cell, const MenuItemLook& look);
 
   // Tab controls: the strip behind the tabs, then each tab (the selected
   // one last, over its neighbours); status bars: the background, each part

@@ -81,8 +81,17 @@ void ControlPainter::MenuEntry(HDC dc, const RECT& rect, const MenuItemLook& loo
   if (look.subMenu) {
     DrawMark(dc, RECT{rect.right - kMarkColumn, rect.top, rect.right, rect.bottom}, DFCS_MENUARROW, look.selected);
   }
+  // Item bitmaps stand in their own column between the marks and the text.
+  int textLeft = rect.left + kMarkColumn + 2;
+  if (look.bitmapColumn > 0) {
+    if (look.bitmap != nullptr) {
+      MenuItemBitmap(dc, RECT{rect.left + kMarkColumn, rect.top, rect.left + kMarkColumn + look.bitmapColumn, rect.bottom},
+                     look);
+    }
+    textLeft += look.bitmapColumn + 2;
+  }
   HGDIOBJ previous = SelectObject(dc, look.font);
-  RECT label{rect.left + kMarkColumn + 2, rect.top, rect.right - kMarkColumn, rect.bottom};
+  RECT label{textLeft, rect.top, rect.right - kMarkColumn, rect.bottom};
   DrawEntryText(dc, look.text, label, DT_LEFT | DT_VCENTER | DT_SINGLELINE, look, text);
   if (!look.shortcut.empty()) {
     RECT shortcut{rect.left + look.shortcutX, rect.top, rect.right - kMarkColumn, rect.bottom};
@@ -116,6 +125,7 @@ void ControlPainter::MenuBarEntry(HDC dc, const RECT& rect, const MenuItemLook& 
   plain.selected = false;
   DrawEntryText(dc, look.text, label, DT_CENTER | DT_VCENTER | DT_SINGLELINE, plain, GetSysColor(COLOR_MENUTEXT));
   SelectObject(dc, previous);
+  if (look.bitmap != nullptr && look.text.empty()) MenuItemBitmap(dc, label, plain);
 }
 
 }  // namespace platform

@@ -60,6 +60,8 @@ int LayoutBar(const WindowObject& w, MenuObject& m, int windowWidth) {
       RECT r{0, 0, 0, 0};
       DrawTextW(dc, item.text.c_str(), static_cast<int>(item.text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
       width = r.right + 2 * kItemPadding;
+    } else if (item.type & MFT_BITMAP) {
+      width = MenuItemBitmapSize(item).cx + 2 * kItemPadding;
     } else if (item.IsSeparator()) {
       width = kItemPadding;
     }
@@ -181,6 +183,7 @@ void PaintMenuBar(HWND hwnd, HDC dc) {
     look.disabled = item.IsDisabled();
     look.selected = (item.state & MFS_HILITE) != 0;
     look.pressed = look.selected && tracking && MenuBarDropDownOpen();
+    if (item.type & MFT_BITMAP) look.bitmap = item.bitmap;
     painter.MenuBarEntry(dc, item.rect, look);
     DeleteObject(font);
   }

@@ -1,7 +1,9 @@
-// Measuring popup menus: item sizes from the menu font, shortcut texts in a
-// common column, columns started by MFT_MENUBREAK / MFT_MENUBARBREAK, and the
+// Measuring popup menus: item sizes from the menu font, item bitmaps in a
+// column of their own after the check marks, shortcut texts in a common
+// column, columns started by MFT_MENUBREAK / MFT_MENUBARBREAK, and the
 // owner's WM_MEASUREITEM for owner-drawn items (asked once per item).
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/gdi/gdi.h"
 #include "platform/user/menu_object.h"
@@ -10,7 +12,7 @@ namespace platform {
 namespace {
 
 // The check-mark column on the left and the arrow column on the right.
-constexpr int kMarkColumn = 16;
+constexpr int kMarkColumn = kMenuMarkColumn;
 constexpr int kTextGap = 2;
 constexpr int kShortcutGap = 16;
 
@@ -20,6 +22,9 @@ SIZE TextSize(HDC dc, const WideString& text) {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
+
+// Where an item's text starts: after the check marks and the bitmaps.
+int TextLeft(int bitmapColumn) { return kMarkColumn + (bitmapColumn > 0 ? bitmapColumn + kTextGap : 0) + kTextGap; }
 
 void SplitAtTab(const WideString& text, WideString& label, WideString& shortcut) {
   const std::size_t tab = text.find(u'\t');
@@ -38,7 +43,17 @@ HFONT CreateMenuFont(bool bold) {
 }
 
 SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
-  // Owner-drawn sizes first: the owner may change the menu while asked.
+  // Bitmaps the owner draws are measured by it at every layout.
+  for (std::size_t i = 0; i < m.items.size(); ++i) {
+    MenuItem& item = m.items[i];
+    if (item.bitmap != HBMMENU_CALLBACK || item.IsOwnerDraw() || item.IsSeparator()) continue;
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, 0, item.data};
+    const HMENU handle = m.handle;
+    if (owner != nullptr) SendMessageW(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    if (PeekMenuObject(handle) == nullptr || i >= m.items.size()) return SIZE{0, 0};
+    m.items[i].callbackSize = SIZE{static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
+  }
+  // Owner-drawn sizes: the owner may change the menu while asked.
   for (std::size_t i = 0; i < m.items.size(); ++i) {
     MenuItem& item = m.items[i];
     if (!item.IsOwnerDraw() || item.measured) continue;
@@ -68,21 +83,23 @@ SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
     std::size_t end = start + 1;
     while (end < m.items.size() && !(m.items[end].type & (MFT_MENUBREAK | MFT_MENUBARBREAK))) ++end;
     end = std::min(end, m.items.size());
-    int labelWidth = 0, shortcutWidth = 0, ownerWidth = 0;
+    int labelWidth = 0, shortcutWidth = 0, ownerWidth = 0, bitmapWidth = 0;
     for (std::size_t i = start; i < end; ++i) {
       const MenuItem& item = m.items[i];
       if (item.IsOwnerDraw()) {
         ownerWidth = std::max<int>(ownerWidth, item.ownerSize.cx);
         continue;
       }
-      if (item.IsSeparator() || !item.hasText) continue;
+      if (item.IsSeparator()) continue;
+      bitmapWidth = std::max<int>(bitmapWidth, MenuItemBitmapSize(item).cx);
+      if (!item.hasText) continue;
       WideString label, shortcut;
       SplitAtTab(item.text, label, shortcut);
       SelectObject(dc, (item.state & MFS_DEFAULT) ? bold : font);
       labelWidth = std::max<int>(labelWidth, TextSize(dc, label).cx);
       shortcutWidth = std::max<int>(shortcutWidth, TextSize(dc, shortcut).cx);
     }
-    int width = kMarkColumn + kTextGap + labelWidth + kMarkColumn;
+    int width = TextLeft(bitmapWidth) + labelWidth + kMarkColumn;
     if (shortcutWidth > 0) width += kShortcutGap + shortcutWidth;
     width = std::max(width, ownerWidth);
     // A bar break leaves room for the line between the columns.
@@ -95,8 +112,11 @@ SIZE LayoutPopupMenu(MenuObject& m, HWND owner) {
         height = item.ownerSize.cy;
       } else if (item.IsSeparator()) {
         height = separatorHeight;
+      } else if (item.bitmap != nullptr) {
+        height = std::max<int>(height, MenuItemBitmapSize(item).cy + 2);
       }
       item.rect = RECT{columnLeft, y, columnLeft + width, y + height};
+      item.bitmapColumn = bitmapWidth;
       y += height;
     }
     total.cy = std::max<LONG>(total.cy, y);
@@ -131,7 +151,23 @@ int ShortcutColumn(const MenuObject& m, std::size_t index) {
   DeleteObject(font);
   DeleteObject(bold);
   DeleteDC(dc);
-  return kMarkColumn + kTextGap + labelWidth + kShortcutGap;
+  return TextLeft(m.items[index].bitmapColumn) + labelWidth + kShortcutGap;
+}
+
+SIZE MenuItemBitmapSize(const MenuItem& item) {
+  const HBITMAP bitmap = item.bitmap;
+  const auto value = reinterpret_cast<ULONG_PTR>(bitmap);
+  if (bitmap == HBMMENU_CALLBACK) return item.callbackSize;
+  if (bitmap == nullptr || bitmap == HBMMENU_SYSTEM) return SIZE{0, 0};
+  if (value <= reinterpret_cast<ULONG_PTR>(HBMMENU_POPUP_MINIMIZE)) {
+    // The glyphs of the caption buttons; 4 is no glyph.
+    if (value == 4) return SIZE{0, 0};
+    const int side = GetSystemMetrics(SM_CYMENU) - 4;
+    return SIZE{side, side};
+  }
+  BITMAP info{};
+  if (GetObjectType(bitmap) != OBJ_BITMAP || GetObjectW(bitmap, sizeof(info), &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, std::abs(info.bmHeight)};
 }
 
 }  // namespace platform

@@ -27,6 +27,12 @@ struct MenuItem {
   RECT rect{};
   bool measured = false;   // owner-drawn size asked for once
   SIZE ownerSize{};
+  // Width of the bitmap column of the item's popup column (0 without one):
+  // the widest bitmap there, between the check marks and the text.
+  int bitmapColumn = 0;
+  // An HBMMENU_CALLBACK bitmap's size as the owner answered it at the last
+  // layout (WM_MEASUREITEM).
+  SIZE callbackSize{};
 
   bool IsSeparator() const { return (type & MFT_SEPARATOR) != 0; }
   bool IsOwnerDraw() const { return (type & MFT_OWNERDRAW) != 0; }
@@ -57,11 +63,18 @@ MenuItem* FindMenuItem(HMENU menu, UINT item, bool byPosition, MenuObject** owne
 // caller deletes it.
 HFONT CreateMenuFont(bool bold);
 
+// Width of a popup's check-mark column (left) and arrow column (right).
+constexpr int kMenuMarkColumn = 16;
+
 // Sizes the items of a popup menu into columns (asking the owner for the
 // size of owner-drawn items once) and answers the client size.
 SIZE LayoutPopupMenu(MenuObject& m, HWND owner);
 // Where the shortcut column of a popup item starts, from the item's left.
 int ShortcutColumn(const MenuObject& m, std::size_t index);
+// The size a menu item's bitmap takes: a bitmap's own size, the menu glyph
+// size for the predefined HBMMENU_ glyphs, the owner's answer for
+// HBMMENU_CALLBACK, nothing for the others.
+SIZE MenuItemBitmapSize(const MenuItem& item);
 
 // The "#32768" window showing a popup menu: created hidden, through the CBT
 // hook like every window.

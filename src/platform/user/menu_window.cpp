@@ -27,7 +27,35 @@ MenuItemLook LookOf(const MenuObject& m, std::size_t index, HFONT font) {
   look.radio = (item.type & MFT_RADIOCHECK) != 0;
   look.subMenu = item.subMenu != nullptr;
   look.isDefault = (item.state & MFS_DEFAULT) != 0;
+  look.bitmap = item.bitmap;
+  look.bitmapColumn = item.bitmapColumn;
   return look;
+}
+
+UINT OwnerDrawState(const MenuItem& item) {
+  UINT state = 0;
+  if (item.state & MFS_HILITE) state |= ODS_SELECTED;
+  if (item.state & MFS_GRAYED) state |= ODS_GRAYED | ODS_DISABLED;
+  if (item.state & MFS_CHECKED) state |= ODS_CHECKED;
+  if (item.state & MFS_DEFAULT) state |= ODS_DEFAULT;
+  return state;
+}
+
+HWND DrawingOwner(HWND menuWindow) {
+  const HWND owner = MenuTrackingOwner();
+  return owner != nullptr ? owner : GetWindow(menuWindow, GW_OWNER);
+}
+
+// An HBMMENU_CALLBACK bitmap: the owner draws it (WM_DRAWITEM) into its
+// cell of the bitmap column, over the entry the painter drew.
+void DrawCallbackBitmap(HWND menuWindow, HDC dc, const MenuObject& m, const MenuItem& item) {
+  const HWND owner = DrawingOwner(menuWindow);
+  if (owner == nullptr || item.bitmapColumn <= 0) return;
+  const int left = item.rect.left + kMenuMarkColumn + (item.bitmapColumn - item.callbackSize.cx) / 2;
+  const int top = item.rect.top + (item.rect.bottom - item.rect.top - item.callbackSize.cy) / 2;
+  DRAWITEMSTRUCT draw{ODT_MENU, 0, item.id, ODA_DRAWENTIRE, OwnerDrawState(item), reinterpret_cast<HWND>(m.handle),
+                      dc, RECT{left, top, left + item.callbackSize.cx, top + item.callbackSize.cy}, item.data};
+  SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
 void PaintEverything(HWND hwnd, HDC dc) {
@@ -166,21 +194,15 @@ HWND CreateMenuWindow(HMENU menu, HWND owner, const RECT& windowRect) {
 void PaintPopupItem(HWND menuWindow, HDC dc, MenuObject& m, int index) {
   const MenuItem& item = m.items[static_cast<std::size_t>(index)];
   if (item.IsOwnerDraw()) {
-    UINT state = 0;
-    if (item.state & MFS_HILITE) state |= ODS_SELECTED;
-    if (item.state & MFS_GRAYED) state |= ODS_GRAYED | ODS_DISABLED;
-    if (item.state & MFS_CHECKED) state |= ODS_CHECKED;
-    if (item.state & MFS_DEFAULT) state |= ODS_DEFAULT;
-    DRAWITEMSTRUCT draw{ODT_MENU, 0, item.id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(m.handle), dc,
-                        item.rect, item.data};
-    HWND owner = MenuTrackingOwner();
-    if (owner == nullptr) owner = GetWindow(menuWindow, GW_OWNER);
-    if (owner != nullptr) SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    DRAWITEMSTRUCT draw{ODT_MENU, 0, item.id, ODA_DRAWENTIRE, OwnerDrawState(item), reinterpret_cast<HWND>(m.handle),
+                        dc, item.rect, item.data};
+    if (HWND owner = DrawingOwner(menuWindow)) SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     return;
   }
   HFONT font = CreateMenuFont((item.state & MFS_DEFAULT) != 0);
   CurrentPainter().MenuEntry(dc, item.rect, LookOf(m, static_cast<std::size_t>(index), font));
   DeleteObject(font);
+  if (item.bitmap == HBMMENU_CALLBACK) DrawCallbackBitmap(menuWindow, dc, m, item);
 }
 
 void RedrawPopupItem(MenuObject& m, int index) {

@@ -14,6 +14,7 @@
 #include "platform/user/mdi.h"
 #include "platform/user/menu.h"
 #include "platform/user/modules.h"
+#include "platform/user/menu_item_bitmaps.h"
 #include "platform/user/msgbox.h"
 #include "platform/user/paint.h"
 #include "platform/user/scrollbar.h"
