@@ -17,6 +17,7 @@ bool Dropped(const ComboExData& c) { return SendMessageW(c.combo, CB_GETDROPPEDS
 void EditEvent(ComboExData& c, WORD code) {
   switch (code) {
     case CBN_SETFOCUS:
+      if (ComboExOwnEdit(c.self)) SendMessageW(c.edit, EM_SETSEL, 0, -1);  // typing replaces the text
       SendSimpleNotify(c.self, CBEN_BEGINEDIT);
       break;
     case CBN_KILLFOCUS:
