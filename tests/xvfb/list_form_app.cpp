@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/controls/controls.h"
 #include "platform/display/gtk/gtk_backend.h"
 #include "toolkit/Application.h"
 #include "toolkit/ExtCtrls.h"
@@ -123,12 +124,12 @@ int main() {
   };
   choice->OnChange = [choice](TObject*) { Say("chosen " + N(choice->ItemIndex()) + " " + choice->Text()); };
   static int lastTop = 0;
-  watch->OnTimer = [lines](TObject*) {
+  watch->SetOnTimer([lines](TObject*) {
     const auto top = static_cast<int>(SendMessageW(lines->Handle(), LB_GETTOPINDEX, 0, 0));
     if (top == lastTop) return;
     lastTop = top;
     Say("top " + N(top));
-  };
+  });
 
   formWindow = form->Handle();
   form->Show();
