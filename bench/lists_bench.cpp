@@ -33,8 +33,11 @@ void BM_ScrollListBoxPage(benchmark::State& state) {
   list->Items()->EndUpdate();
   form->Show();
   HWND hwnd = list->Handle();
+  // The last first-shown item a page can reach.
+  SendMessageW(hwnd, LB_SETTOPINDEX, kItems - 1, 0);
+  const LRESULT last = SendMessageW(hwnd, LB_GETTOPINDEX, 0, 0);
+  SendMessageW(hwnd, LB_SETTOPINDEX, 0, 0);
   UpdateWindow(hwnd);
-  const auto last = static_cast<LRESULT>(kItems - 30);
   for (auto _ : state) {
     // Page down to the end, then back to the top: each step one page.
     if (SendMessageW(hwnd, LB_GETTOPINDEX, 0, 0) >= last) {
