@@ -155,7 +155,8 @@ void TComboBoxEx::SendItem(int index, bool insert) {
 void TComboBoxEx::SendItems() {
   if (!HandleAllocated()) return;
   HWND hwnd = Handle();
-  const int index = std::max(itemIndex_, static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0)));
+  int index = static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
+  if (SendMessageW(hwnd, CB_GETCOUNT, 0, 0) <= 0) index = itemIndex_;  // a new window: the kept choice
   const AnsiString text = GetText();
   SendMessageW(hwnd, CB_RESETCONTENT, 0, 0);
   for (int i = 0; i < items_->Count(); ++i) SendItem(i, true);
