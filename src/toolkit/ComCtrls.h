@@ -994,3 +994,5 @@ const TEnumInfo& ToolButtonStyleType();
 
 // End of tool bar and tool buttons.
 // ---------------------------------------------------------------------------
+
+#include "toolkit/ComCtrls_ComboBoxEx.h"

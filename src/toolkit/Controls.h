@@ -251,7 +251,9 @@ class TWinControl : public TControl {
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded() { Handle(); }
-  // Destroys the window (after CM_RECREATEWND) and makes a new one.
+  // Destroys the window (after CM_RECREATEWND) and makes a new one (and
+  // its children's) in its place, keeping the focus; each control keeps
+  // its own state (text, items, selection, scroll position) across it.
   void RecreateWnd();
   HWND ParentWindow() const { return parentWindow_; }
   void SetParentWindow(HWND window);

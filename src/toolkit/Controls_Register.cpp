@@ -33,6 +33,7 @@ void RegisterStandardControls() {
     for (TClass cls : {TListBox::ClassInfo(), TComboBox::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {THeaderControl::ClassInfo(), TListView::ClassInfo()}) RegisterClass(cls);
     RegisterClass(TTreeView::ClassInfo());
+    RegisterClass(TComboBoxEx::ClassInfo());
     for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);

@@ -177,11 +177,25 @@ void TWinControl::DestroyWnd() {
   DetachWindow();
 }
 
+// The new window takes the old one's place among its siblings, and the
+// focus goes back to the control (this one or a descendant) that had it.
 void TWinControl::RecreateWnd() {
-  if (handle_ == nullptr) return;
+  if (handle_ == nullptr || Destroying()) return;
   Perform(CM_RECREATEWND);
+  if (handle_ == nullptr) return;
+  TWinControl* focused = nullptr;
+  for (HWND w = GetFocus(); w != nullptr && focused == nullptr && (w == handle_ || IsChild(handle_, w));
+       w = GetParent(w)) {
+    focused = FindControl(w);
+  }
+  const HWND above = GetWindow(handle_, GW_HWNDPREV);
   DestroyHandle();
   HandleNeeded();
+  if (handle_ == nullptr) return;
+  if (GetParent(handle_) != nullptr) {
+    SetWindowPos(handle_, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (focused != nullptr && focused->HandleAllocated() && focused->CanFocus()) ::SetFocus(focused->Handle());
 }
 
 void TWinControl::MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -2,6 +2,8 @@
 // and the change event.
 #include "toolkit/StdCtrls_CustomEdit.h"
 
+#include <tuple>
+
 #include "platform/controls/controls.h"
 
 T_CLASS_INFO(TCustomEdit, TWinControl, [](TClassInfo&) {})
@@ -26,6 +28,26 @@ void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
   creating_ = false;
   SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+}
+
+void TCustomEdit::DestroyWnd() {
+  WindowState state;
+  std::tie(state.start, state.end) = Selection();
+  state.modified = Modified();
+  state.firstLine = std::max(0, static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
+  saved_ = state;
+  TWinControl::DestroyWnd();
+}
+
+void TCustomEdit::RestoreWindowState() {
+  if (!saved_ || !HandleAllocated()) return;
+  const WindowState state = *saved_;
+  saved_.reset();
+  HWND hwnd = Handle();
+  SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(state.start), static_cast<LPARAM>(state.end));
+  const auto shown = static_cast<int>(SendMessageA(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0));
+  if (state.firstLine != shown) SendMessageA(hwnd, EM_LINESCROLL, 0, state.firstLine - shown);
+  SendMessageA(hwnd, EM_SETMODIFY, state.modified ? TRUE : FALSE, 0);
 }
 
 void TCustomEdit::SetReadOnly(bool value) {

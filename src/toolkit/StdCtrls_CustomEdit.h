@@ -3,6 +3,8 @@
 // (SelStart, SelLength, SelText), the clipboard and the change event.
 #pragma once
 
+#include <optional>
+
 #include "toolkit/Controls.h"
 
 class TCustomEdit : public TWinControl {
@@ -43,6 +45,10 @@ class TCustomEdit : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  // Gives a new window what the previous one had: the selection, the
+  // modified flag and the first line shown. Called once its text is in.
+  void RestoreWindowState();
   // The text changed (EN_CHANGE), also by program; not while loading.
   virtual void Change();
 
@@ -53,6 +59,12 @@ class TCustomEdit : public TWinControl {
  private:
   std::pair<int, int> Selection();
 
+  struct WindowState {
+    int start = 0, end = 0;
+    bool modified = false;
+    int firstLine = 0;
+  };
+  std::optional<WindowState> saved_;
   bool readOnly_ = false;
   int maxLength_ = 0;
 };

@@ -24,6 +24,7 @@ void TEdit::CreateParams(TCreateParams& params) {
 void TEdit::CreateWnd() {
   TCustomEdit::CreateWnd();
   if (passwordChar_ != 0) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<BYTE>(passwordChar_), 0);
+  RestoreWindowState();
 }
 
 void TEdit::SetPasswordChar(char value) {

@@ -1,5 +1,6 @@
 // TListBox: a list box with single, multiple or extended selection and
 // standard or owner-drawn items; a selection the user makes is its click.
+#include <algorithm>
 #include <vector>
 
 #include "platform/controls/controls.h"
@@ -42,11 +43,31 @@ void TListBox::CreateParams(TCreateParams& params) {
 
 void TListBox::CreateWnd() {
   TListControl::CreateWnd();
+  if (multiSelect_) {
+    for (int i : selected_) SetSelected(i, true);
+  }
   SetItemIndex(itemIndex_);
+  if (topIndex_ > 0) SendMessageW(Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(topIndex_), 0);
 }
 
+// A single selection becomes the one selected item of a multiple-selection
+// window, and a multiple selection's caret (or first selected item) the
+// selection of a single-selection one. The window may already be of the
+// other kind than the properties say.
 void TListBox::DestroyWnd() {
-  itemIndex_ = ItemIndex();
+  HWND hwnd = Handle();
+  const bool windowMulti = (GetWindowLongW(hwnd, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+  selected_.clear();
+  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    if (SendMessageW(hwnd, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected_.push_back(i);
+  }
+  itemIndex_ = std::max(-1, static_cast<int>(SendMessageW(hwnd, windowMulti ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0)));
+  if (count == 0) itemIndex_ = -1;
+  if (windowMulti && !multiSelect_ && std::find(selected_.begin(), selected_.end(), itemIndex_) == selected_.end()) {
+    itemIndex_ = selected_.empty() ? -1 : selected_.front();
+  }
+  topIndex_ = std::max(0, static_cast<int>(SendMessageW(hwnd, LB_GETTOPINDEX, 0, 0)));
   TListControl::DestroyWnd();
 }
 
@@ -112,7 +133,10 @@ void TListBox::SetCtl3D(bool value) {
 }
 
 bool TListBox::Selected(int index) {
-  if (!HandleAllocated()) return !multiSelect_ && index >= 0 && index == itemIndex_;
+  if (!HandleAllocated()) {
+    if (multiSelect_) return std::find(selected_.begin(), selected_.end(), index) != selected_.end();
+    return index >= 0 && index == itemIndex_;
+  }
   return SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 

@@ -105,6 +105,9 @@ class TListBox : public TListControl {
   bool ctl3D_ = true;
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
   int itemIndex_ = -1;
+  // What a new window gets back: the selected items and the first shown.
+  std::vector<int> selected_;
+  int topIndex_ = 0;
 };
 
 class TComboBox : public TListControl {

@@ -58,6 +58,7 @@ void TMemo::CreateWnd() {
   creating_ = true;
   SetText(LinesText());
   creating_ = false;
+  RestoreWindowState();
 }
 
 void TMemo::StyleChanged() {

@@ -17,6 +17,7 @@
 #include "platform/controls/toolbar_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
+#include "platform/controls/comboex_look.h"
 
 namespace platform {
 
@@ -186,6 +187,9 @@ class ControlPainter {
   virtual void ToolBarDivider(HDC dc, const RECT& line);
   virtual void ToolBarSeparator(HDC dc, const RECT& rect, bool flat);
   virtual void ToolBarButton(HDC dc, const ToolBarButtonLook& look);
+  // "ComboBoxEx32": one item in its list or in its selection field, over
+  // the item's background.
+  virtual void ComboExItem(HDC dc, const ComboExItemLook& look);
 };
 
 ControlPainter& CurrentPainter();

@@ -250,6 +250,9 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     data->self = hwnd;
     data->parent = reinterpret_cast<const CREATESTRUCTW*>(lParam)->hwndParent;
     AttachControlData(hwnd, data);
+    // WS_VSCROLL is the list's: the combo box itself shows no scroll bars.
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    SetWindowLongW(hwnd, GWL_STYLE, style & ~static_cast<LONG>(WS_VSCROLL | WS_HSCROLL));
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   ComboData* c = ComboDataOf(hwnd);

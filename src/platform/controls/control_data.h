@@ -65,6 +65,7 @@ void RegisterTabControlClass();
 void RegisterStatusBarClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
+void RegisterComboBoxExClass();
 void RegisterHeaderClass();
 void RegisterListViewClass();
 void RegisterTreeViewClass();

@@ -35,6 +35,7 @@ void RegisterStandardControls() {
   RegisterStatusBarClass();
   RegisterListBoxClass();
   RegisterComboBoxClass();
+  RegisterComboBoxExClass();
   RegisterHeaderClass();
   RegisterListViewClass();
   RegisterTreeViewClass();

@@ -8,6 +8,7 @@
 #include "platform/controls/tabs.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/combobox.h"
+#include "platform/controls/comboboxex.h"
 #include "platform/controls/listview.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/treeview.h"

@@ -29,9 +29,15 @@ class Sink : public display::InputSink {
         return;
       case display::InputEvent::Kind::Activated:
         // The screen's window manager focused a window (a click, a task
-        // switch): it becomes the active window unless it already is.
+        // switch): it becomes the active window unless it already is. A
+        // window that a click does not activate (menus, drop-down lists)
+        // is not activated by the screen's focus either, which follows the
+        // pointer where no window manager runs.
         if (PeekWindowObject(event.window) && IsWindowEnabled(event.window) &&
             GetActiveWindow() != event.window) {
+          const LRESULT how = SendMessageW(event.window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(event.window),
+                                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+          if (how == MA_NOACTIVATE || how == MA_NOACTIVATEANDEAT || !PeekWindowObject(event.window)) return;
           SetActiveWindow(event.window);
         }
         return;
