@@ -41,6 +41,7 @@ void RegisterStandardControls() {
   RegisterMonthCalClass();
   RegisterDateTimePickClass();
   RegisterToolBarClass();
+  RegisterRebarClass();
 }
 
 }  // namespace platform

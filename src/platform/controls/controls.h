@@ -13,6 +13,7 @@
 #include "platform/controls/treeview.h"
 #include "platform/controls/pickers.h"
 #include "platform/controls/toolbar.h"
+#include "platform/controls/rebar.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
