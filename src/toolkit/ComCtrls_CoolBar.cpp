@@ -66,9 +66,23 @@ void TCoolBar::Loaded() {
   RebuildBands();
 }
 
+// The window places the bands' controls; what reaches the bar here that
+// matters is a control shown or hidden, which shows or hides its band.
 void TCoolBar::AlignControls(TControl* control, TRect& rect) {
   (void)control;
   (void)rect;
+  if (!HandleAllocated() || rebuilding_ || Loading()) return;
+  for (int i = 0; i < bands_->Count(); ++i) {
+    TCoolBand* band = Band(i);
+    const LRESULT index = SendMessageA(Handle(), RB_IDTOINDEX, band->Id(), 0);
+    if (band->Control() == nullptr || index < 0) continue;
+    REBARBANDINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = RBBIM_STYLE;
+    SendMessageA(Handle(), RB_GETBANDINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+    const bool hidden = !band->Visible() || !band->Control()->Visible();
+    if (hidden != ((info.fStyle & RBBS_HIDDEN) != 0)) BandsChanged(band);
+  }
 }
 
 void TCoolBar::BandsChanged(TCoolBand* band) {

@@ -168,6 +168,35 @@ TEST_F(CoolBarTest, PropertiesByNameReachTheWindow) {
   cool->Bands()->Delete(0);
   EXPECT_EQ(SendMessageA(h, RB_GETBANDCOUNT, 0, 0), 3);
   EXPECT_EQ(SendMessageA(h, RB_IDTOINDEX, cool->Band(0)->Id(), 0), 0);
+  // Images: a band's image widens its header by the image and a gap.
+  auto* images = NewComponent<TImageList>(form);
+  images->SetWidth(16);
+  images->SetHeight(16);
+  RECT before{};
+  SendMessageA(h, RB_GETBANDBORDERS, 0, reinterpret_cast<LPARAM>(&before));
+  SetObjectProp(cool, "Images", images);
+  SetOrdProp(cool->Band(0), "ImageIndex", 0);
+  RECT after{};
+  SendMessageA(h, RB_GETBANDBORDERS, 0, reinterpret_cast<LPARAM>(&after));
+  EXPECT_EQ(after.left, before.left + 16 + 2);
+  delete images;
+  EXPECT_EQ(cool->Images(), nullptr);
+  form->Release();
+}
+
+TEST_F(CoolBarTest, AHiddenControlHidesItsBand) {
+  TForm* form = ReadShownForm(kForm);
+  auto* cool = As<TCoolBar>(form->FindComponent("Cool"));
+  ASSERT_NE(cool, nullptr);
+  auto* address = As<TEdit>(form->FindComponent("Address"));
+  address->SetVisible(false);
+  EXPECT_NE(BandStyle(cool->Handle(), 2) & RBBS_HIDDEN, 0u);
+  EXPECT_EQ(SendMessageA(cool->Handle(), RB_GETROWCOUNT, 0, 0), 1);
+  EXPECT_EQ(cool->Height(), 25);
+  address->SetVisible(true);
+  EXPECT_EQ(BandStyle(cool->Handle(), 2) & RBBS_HIDDEN, 0u);
+  EXPECT_TRUE(IsWindowVisible(address->Handle()));
+  EXPECT_EQ(cool->Height(), 25 + 2 + 25);
   form->Release();
 }
 

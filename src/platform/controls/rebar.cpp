@@ -49,6 +49,7 @@ LRESULT ShowBand(HWND hwnd, RebarData& data, WPARAM index, bool show) {
 LRESULT MoveBand(HWND hwnd, RebarData& data, WPARAM from, LPARAM to) {
   const auto target = static_cast<std::size_t>(to);
   if (from >= data.bands.size() || target >= data.bands.size()) return FALSE;
+  if (data.drag.band >= 0) EndDrag(hwnd, data);
   Band band = data.bands[from];
   data.bands.erase(data.bands.begin() + static_cast<std::ptrdiff_t>(from));
   data.bands.insert(data.bands.begin() + static_cast<std::ptrdiff_t>(target), band);

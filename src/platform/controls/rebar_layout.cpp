@@ -56,9 +56,8 @@ void Measure(HWND hwnd, const RebarData& data, Band& b, int movable) {
   const int child = HasChild(b) ? ChildHeight(b) + 2 * Edge(b) : kNoChildHeight;
   b.minHeight = std::max(headerHeight, child);
   // Where the header's parts go, from the band's left edge (moved with it later).
-  int x = 0;
   b.gripperRect = b.gripper ? RECT{kPreGripper, 0, kPreGripper + kGripperWidth, 0} : RECT{};
-  x = b.gripper ? kPreGripper + kGripperWidth + kAlwaysSpace : (image || title ? kAlwaysSpace : 0);
+  int x = b.gripper ? kPreGripper + kGripperWidth + kAlwaysSpace : (image || title ? kAlwaysSpace : 0);
   b.imageRect = image ? RECT{x, 0, x + data.imageSize.cx, data.imageSize.cy} : RECT{};
   if (image) x += data.imageSize.cx + kPostImage;
   b.textRect = title ? RECT{x, 0, x + text.cx, text.cy} : RECT{};
@@ -184,7 +183,8 @@ void Compute(HWND hwnd, RebarData& data) {
 }
 
 // Children go to their bands; the parent may change a child's rectangle
-// (RBN_CHILDSIZE) before it moves. Answers false when the bar went away.
+// (RBN_CHILDSIZE) before it moves. Answers false when the bar went away;
+// a parent that took bands away meanwhile gets another layout.
 bool MoveChildren(HWND hwnd, RebarData& data) {
   for (std::size_t i = 0; i < data.bands.size(); ++i) {
     Band& b = data.bands[i];
@@ -195,7 +195,11 @@ bool MoveChildren(HWND hwnd, RebarData& data) {
     notice.rcChild = b.childRect;
     notice.rcBand = b.rect;
     Notify(hwnd, data, RBN_CHILDSIZE, notice.hdr);
-    if (Alive(hwnd, &data) == nullptr || i >= data.bands.size()) return false;
+    if (Alive(hwnd, &data) == nullptr) return false;
+    if (i >= data.bands.size()) {
+      data.layoutAgain = true;
+      return true;
+    }
     const RECT& r = notice.rcChild;
     SetWindowPos(data.bands[i].child, nullptr, r.left, r.top, std::max(0, Width(r)), std::max<int>(0, r.bottom - r.top),
                  SWP_NOZORDER | SWP_NOACTIVATE);
