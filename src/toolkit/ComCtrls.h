@@ -6,6 +6,7 @@
 #include "platform/controls/pickers.h"
 #include "toolkit/Classes_Collection.h"
 #include "toolkit/Classes_Strings.h"
+#include "toolkit/ComCtrls_ComboBoxEx.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
@@ -995,4 +996,121 @@ const TEnumInfo& ToolButtonStyleType();
 // End of tool bar and tool buttons.
 // ---------------------------------------------------------------------------
 
-#include "toolkit/ComCtrls_ComboBoxEx.h"
+// ---------------------------------------------------------------------------
+// Cool bar and its bands ("ReBarWindow32"). Each band holds one windowed
+// control of the bar; the window lays the bands out and keeps the
+// controls in them.
+
+class TCoolBar;
+
+class TCoolBand : public TCollectionItem {
+  T_CLASS(TCoolBand, TCollectionItem)
+
+ public:
+  explicit TCoolBand(TCollection* collection);
+
+  // The control the band holds; it becomes a child of the bar.
+  TWinControl* Control() const { return control_; }
+  void SetControl(TWinControl* value);
+  AnsiString Text() const { return text_; }
+  void SetText(const AnsiString& value);
+  // The band's whole width (header and control); after the user moved the
+  // bands, the width the window gave it. 0: as wide as its control needs.
+  int Width() const { return width_; }
+  void SetWidth(int value);
+  // The band starts a new row.
+  bool Break() const { return break_; }
+  void SetBreak(bool value);
+  // The user cannot move or size the band (it shows no gripper).
+  bool FixedSize() const { return fixedSize_; }
+  void SetFixedSize(bool value);
+  // Set, the band takes its own colour and no longer the bar's.
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  int MinHeight() const { return minHeight_; }
+  void SetMinHeight(int value);
+  int MinWidth() const { return minWidth_; }
+  void SetMinWidth(int value);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+  // The image of the bar's Images shown in the header (-1: none).
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  TCoolBar* CoolBar() const { return bar_; }
+  // The band's identifier in the window (RB_IDTOINDEX).
+  UINT Id() const { return id_; }
+
+ private:
+  friend class TCoolBar;
+  TCoolBar* bar_ = nullptr;
+  TWinControl* control_ = nullptr;
+  int controlWidth_ = 0;  // the control's width when the band took it
+  AnsiString text_;
+  int width_ = 0;
+  bool break_ = true;
+  bool fixedSize_ = false;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = true;
+  int minHeight_ = 25;
+  int minWidth_ = 0;
+  bool visible_ = true;
+  int imageIndex_ = -1;
+  UINT id_;
+};
+
+class TCoolBar : public TWinControl {
+  T_CLASS(TCoolBar, TWinControl)
+
+ public:
+  explicit TCoolBar(TComponent* owner);
+  ~TCoolBar() override;
+
+  TCollection* Bands() const { return bands_.get(); }
+  TCoolBand* Band(int index) const;
+  TCoolBand* AddBand();
+  // The band holding `control`, or null.
+  TCoolBand* BandOf(const TControl* control) const;
+  // bsSingle: etched borders between the bands and the rows.
+  TBorderStyle BandBorderStyle() const { return bandBorderStyle_; }
+  void SetBandBorderStyle(TBorderStyle value);
+  // The bar's height follows its rows.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* value);
+
+  void WndProc(TMessage& message) override;
+
+  // The user moved or sized bands.
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // The window places the bands' controls; the toolkit aligns none here.
+  void AlignControls(TControl* control, TRect& rect) override;
+  virtual void Change();
+
+ private:
+  friend class TCoolBand;
+  void BandsChanged(TCoolBand* band);
+  void RebuildBands();
+  void SendBand(TCoolBand* band, bool insert);
+  void SendColours();
+  void SendImages();
+  void ReadBandsBack();
+  void FitHeight();
+
+  std::unique_ptr<TCollection> bands_;
+  TBorderStyle bandBorderStyle_ = TBorderStyle::bsSingle;
+  bool autoSize_ = false;
+  TImageList* images_ = nullptr;
+  bool rebuilding_ = false;
+};
+
+// End of cool bar and its bands.
+// ---------------------------------------------------------------------------

@@ -37,6 +37,7 @@ void RegisterStandardControls() {
     for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);
+    RegisterClass(TCoolBar::ClassInfo());
     return true;
   }();
   (void)done;

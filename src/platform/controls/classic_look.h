@@ -15,6 +15,7 @@
 #include "platform/controls/edit_look.h"
 #include "platform/controls/tree_look.h"
 #include "platform/controls/toolbar_look.h"
+#include "platform/controls/rebar_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 #include "platform/controls/comboex_look.h"
@@ -190,6 +191,16 @@ class ControlPainter {
   // "ComboBoxEx32": one item in its list or in its selection field, over
   // the item's background.
   virtual void ComboExItem(HDC dc, const ComboExItemLook& look);
+  // "ReBarWindow32": the bar's background where no band lies, the divider
+  // line above it, a band's background (its colour or bitmap; drawn when
+  // the bar is erased, so that transparent children show it), an etched
+  // border between two bands (`vertical`) or two rows (RBS_BANDBORDERS),
+  // and a band's header (gripper, image and title).
+  virtual void RebarBackground(HDC dc, const RECT& client, COLORREF colour);
+  virtual void RebarDivider(HDC dc, const RECT& line);
+  virtual void RebarBandBackground(HDC dc, const RebarBandLook& look);
+  virtual void RebarBandBorder(HDC dc, const RECT& line, bool vertical);
+  virtual void RebarBandHeader(HDC dc, const RebarBandLook& look);
 };
 
 ControlPainter& CurrentPainter();

@@ -72,5 +72,6 @@ void RegisterTreeViewClass();
 void RegisterMonthCalClass();
 void RegisterDateTimePickClass();
 void RegisterToolBarClass();
+void RegisterRebarClass();
 
 }  // namespace platform

@@ -42,6 +42,7 @@ void RegisterStandardControls() {
   RegisterMonthCalClass();
   RegisterDateTimePickClass();
   RegisterToolBarClass();
+  RegisterRebarClass();
 }
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include "platform/controls/treeview.h"
 #include "platform/controls/pickers.h"
 #include "platform/controls/toolbar.h"
+#include "platform/controls/rebar.h"
 
 // "Button"
 constexpr DWORD BS_PUSHBUTTON = 0x0;
