@@ -6,6 +6,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
+#include "toolkit/MPlayer.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/StdCtrls_Memo.h"
 
@@ -34,6 +35,7 @@ void RegisterStandardControls() {
     for (TClass cls : {TDrawGrid::ClassInfo(), TStringGrid::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);
+    RegisterClass(TMediaPlayer::ClassInfo());
     return true;
   }();
   (void)done;

@@ -17,6 +17,7 @@
 #include "platform/controls/toolbar_look.h"
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
+#include "platform/controls/mplayer_look.h"
 
 namespace platform {
 
@@ -177,6 +178,13 @@ class ControlPainter {
   virtual void ToolBarDivider(HDC dc, const RECT& line);
   virtual void ToolBarSeparator(HDC dc, const RECT& rect, bool flat);
   virtual void ToolBarButton(HDC dc, const ToolBarButtonLook& look);
+
+  // Media players (the toolkit's TMediaPlayer): the face under and beside
+  // the strip, and one button with its raised or pressed face, its glyph
+  // centred (olive left unpainted, a pixel down and right while pressed) and
+  // the focus mark.
+  virtual void MediaPlayerBackground(HDC dc, const RECT& client);
+  virtual void MediaPlayerButton(HDC dc, const MediaPlayerButtonLook& look);
 };
 
 ControlPainter& CurrentPainter();
