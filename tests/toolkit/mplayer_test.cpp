@@ -80,17 +80,45 @@ TEST_F(MediaPlayerTest, ButtonSetsAreReadAndWrittenByNameAsSetText) {
   EXPECT_STREQ(className, "TMediaPlayer");
 }
 
+// A form whose resource binds the player's events to its handlers.
+class TPlayerForm : public TForm {
+  T_CLASS(TPlayerForm, TForm)
+
+ public:
+  using TForm::TForm;
+  TMediaPlayer* Player = nullptr;
+  std::string log;
+
+  void PlayerClick(TObject*, TMPBtnType button, bool& doDefault) {
+    log += "click " + MPBtnTypeType().NameOf(static_cast<int>(button)) + "; ";
+    doDefault = button != TMPBtnType::btEject;
+  }
+  void PlayerPostClick(TObject*, TMPBtnType button) {
+    log += "post " + MPBtnTypeType().NameOf(static_cast<int>(button)) + "; ";
+  }
+};
+T_CLASS_INFO(TPlayerForm, TForm, [](TClassInfo& c) {
+  using namespace published;
+  c.AddField(Field<TPlayerForm>("Player", &TPlayerForm::Player));
+  c.AddMethod(Handler<TPlayerForm>("PlayerClick", &TPlayerForm::PlayerClick));
+  c.AddMethod(Handler<TPlayerForm>("PlayerPostClick", &TPlayerForm::PlayerPostClick));
+})
+
 TEST_F(MediaPlayerTest, FormResourceSetsTheButtonsAndOpensWithAutoOpen) {
   MediumFile medium(4000);
   RegisterStandardControls();
-  const std::string text = "object F: TForm\n  Width = 320\n  Height = 120\n"
+  const std::string text = "object F: TPlayerForm\n  Width = 320\n  Height = 120\n"
                            "  object Player: TMediaPlayer\n    Left = 8\n    Top = 8\n"
                            "    VisibleButtons = [btPlay, btPause, btStop, btEject]\n"
                            "    EnabledButtons = [btPlay, btStop]\n    ColoredButtons = [btPlay]\n"
                            "    DeviceType = dtWaveAudio\n    FileName = '" + medium.Path() + "'\n"
-                           "    Shareable = True\n    AutoOpen = True\n    AutoEnable = False\n  end\nend\n";
-  TForm* form = ReadShownForm(text);
-  auto* player = As<TMediaPlayer>(form->FindComponent("Player"));
+                           "    Shareable = True\n    AutoOpen = True\n    AutoEnable = False\n"
+                           "    OnClick = PlayerClick\n    OnPostClick = PlayerPostClick\n  end\nend\n";
+  auto* form = NewComponent<TPlayerForm>(Application);
+  ReadComponentResource(form, text);
+  form->Show();
+  Pump();
+  TMediaPlayer* player = form->Player;
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->VisibleButtons(), (TButtonSet{B::btPlay, B::btPause, B::btStop, B::btEject}));
   EXPECT_EQ(player->EnabledButtons(), (TButtonSet{B::btPlay, B::btStop}));
@@ -103,6 +131,10 @@ TEST_F(MediaPlayerTest, FormResourceSetsTheButtonsAndOpensWithAutoOpen) {
   EXPECT_EQ(player->Mode(), TMPModes::mpStopped);
   EXPECT_EQ(player->Length(), 4000);
   EXPECT_EQ(player->Width(), 253);  // the default size where the resource names none
+  player->ClickButton(B::btPlay);
+  player->ClickButton(B::btEject);  // vetoed by the handler
+  EXPECT_EQ(form->log, "click btPlay; post btPlay; click btEject; post btEject; ");
+  EXPECT_EQ(player->Mode(), TMPModes::mpPlaying);
   EXPECT_THROW(ReadComponentResource(NewComponent<TForm>(Application),
                                      "object F: TForm\n object P: TMediaPlayer\n VisibleButtons = [btFly]\n end\nend\n"),
                Exception);
