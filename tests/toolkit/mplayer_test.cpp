@@ -173,6 +173,19 @@ TEST_F(MediaPlayerTest, AReleaseOverThePressedButtonPerformsItsActionAndOneElsew
   headless::Click(stop.x, stop.y);
   Pump();
   EXPECT_EQ(player->Mode(), TMPModes::mpStopped);
+  // Dragged off the button and back before the release: it acts.
+  Press(player, B::btPlay);
+  SendMessageA(player->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 200));
+  SendMessageA(player->Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(player, B::btPlay));
+  Release(player, B::btPlay);
+  EXPECT_EQ(player->Mode(), TMPModes::mpPlaying);
+  player->Stop();
+  // A disabled player takes no press, even one sent to its window.
+  player->SetEnabled(false);
+  Press(player, B::btPlay);
+  Release(player, B::btPlay);
+  EXPECT_EQ(player->Mode(), TMPModes::mpStopped);
+  player->SetEnabled(true);
   // The skin's overlay takes the capture after forwarding the press; the
   // forwarded release still acts.
   Press(player, B::btPlay);
