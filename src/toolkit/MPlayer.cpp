@@ -65,9 +65,7 @@ TMediaPlayer::TMediaPlayer(TComponent* owner)
   LoadGlyphs();
 }
 
-TMediaPlayer::~TMediaPlayer() {
-  FreeGlyphs();
-}
+TMediaPlayer::~TMediaPlayer() { FreeGlyphs(); }
 
 void TMediaPlayer::LoadGlyphs() {
   for (int i = 0; i < kMPButtonCount; ++i) {

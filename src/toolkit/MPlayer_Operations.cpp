@@ -2,6 +2,8 @@
 // sets Error and ErrorMessage, tells OnNotify how it ended when Notify is
 // set, and with AutoEnable enables the buttons that make sense in the mode
 // it left the device in.
+#include <algorithm>
+
 #include "toolkit/MPlayer.h"
 #include "toolkit/MPlayer_Device.h"
 
