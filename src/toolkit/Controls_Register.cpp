@@ -7,6 +7,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
+#include "toolkit/MPlayer.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/StdCtrls_Memo.h"
 
@@ -38,6 +39,7 @@ void RegisterStandardControls() {
     for (TClass cls : {TMonthCalendar::ClassInfo(), TDateTimePicker::ClassInfo()}) RegisterClass(cls);
     for (TClass cls : {TToolBar::ClassInfo(), TToolButton::ClassInfo()}) RegisterClass(cls);
     RegisterClass(TCoolBar::ClassInfo());
+    RegisterClass(TMediaPlayer::ClassInfo());
     return true;
   }();
   (void)done;

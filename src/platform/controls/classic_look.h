@@ -19,6 +19,7 @@
 #include "platform/user/scrollbar_layout.h"
 #include "platform/controls/tab_looks.h"
 #include "platform/controls/comboex_look.h"
+#include "platform/controls/mplayer_look.h"
 
 namespace platform {
 
@@ -201,6 +202,13 @@ class ControlPainter {
   virtual void RebarBandBackground(HDC dc, const RebarBandLook& look);
   virtual void RebarBandBorder(HDC dc, const RECT& line, bool vertical);
   virtual void RebarBandHeader(HDC dc, const RebarBandLook& look);
+
+  // Media players (the toolkit's TMediaPlayer): the face under and beside
+  // the strip, and one button with its raised or pressed face, its glyph
+  // centred (olive left unpainted, a pixel down and right while pressed) and
+  // the focus mark.
+  virtual void MediaPlayerBackground(HDC dc, const RECT& client);
+  virtual void MediaPlayerButton(HDC dc, const MediaPlayerButtonLook& look);
 };
 
 ControlPainter& CurrentPainter();

@@ -192,6 +192,7 @@ BOOL SetMenu(HWND hwnd, HMENU menu);
 BOOL DrawMenuBar(HWND hwnd);
 HMENU GetSystemMenu(HWND hwnd, BOOL revert);
 
-// System bitmaps (a null instance and an OBM_ value); the caller deletes them.
+// System bitmaps (a null instance and an OBM_ value) and the program's own
+// bitmap resources (its instance and a name); the caller deletes them.
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);

@@ -1,7 +1,9 @@
 // LoadBitmap(NULL, OBM_…): the system's menu glyphs as bitmaps, black on
-// white as Windows ships them. Each call makes a new bitmap that the caller
-// deletes.
+// white as Windows ships them; LoadBitmap(program instance, "NAME"): the
+// program's own bitmap resources. Each call makes a new bitmap that the
+// caller deletes.
 #include "platform/gdi/gdi.h"
+#include "platform/user/resource_bitmaps.h"
 #include "platform/user/user.h"
 
 namespace {
@@ -24,8 +26,11 @@ HBITMAP MakeGlyph(int width, int height, UINT type, UINT state) {
 }  // namespace
 
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
+  if (instance == platform::ProgramModule() && name != nullptr && !IS_INTRESOURCE(name)) {
+    return platform::LoadResourceBitmap(platform::WideToAnsiString(name));
+  }
   if (instance != nullptr || !IS_INTRESOURCE(name)) {
-    SetLastError(1814);  // ERROR_RESOURCE_NAME_NOT_FOUND: the program carries no bitmap resources
+    SetLastError(1814);  // ERROR_RESOURCE_NAME_NOT_FOUND
     return nullptr;
   }
   const int check = GetSystemMetrics(SM_CXMENUCHECK);
@@ -41,7 +46,8 @@ HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
 }
 
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name) {
-  if (!IS_INTRESOURCE(name)) {
+  if (name != nullptr && !IS_INTRESOURCE(name)) {
+    if (instance == platform::ProgramModule()) return platform::LoadResourceBitmap(name);
     SetLastError(1814);
     return nullptr;
   }
