@@ -294,6 +294,10 @@ class TWinSkinForm {
  private:
   void Subclass();
   void RestoreWindowProc();
+  // What both detaches do first: the system menu and the hover timer go, the
+  // form object and the window get their procedures back. False when the
+  // window was not subclassed.
+  bool ReleaseHooks();
   void HookMDIClient();
   void UnhookMDIClient();
   void ReadBorderStyle();

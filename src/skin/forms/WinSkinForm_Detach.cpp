@@ -6,19 +6,24 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Menus.h"
 
-void TWinSkinForm::Detach() {
-  if (!FFrameSkinned) {
-    DetachUnskinned();
-    return;
-  }
+bool TWinSkinForm::ReleaseHooks() {
   FSysMenuPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!Subclassed()) return;
+  if (!Subclassed()) return false;
   if (FFormControl != nullptr && FOldWindowProc) {
     FFormControl->WindowProc = FOldWindowProc;
     FOldWindowProc = nullptr;
   }
   RestoreWindowProc();
+  return true;
+}
+
+void TWinSkinForm::Detach() {
+  if (!FFrameSkinned) {
+    DetachUnskinned();
+    return;
+  }
+  if (!ReleaseHooks()) return;
   if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
   SetSysMenuStyle(false);
   if (FMenuHandle != nullptr && FMenuBarHeight > 0 && FKind != kKindMDIChild && IsMenu(FMenuHandle)) {
@@ -47,14 +52,7 @@ void TWinSkinForm::DetachLight() {
     DetachUnskinned();
     return;
   }
-  FSysMenuPopup.reset();
-  if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!Subclassed()) return;
-  if (FFormControl != nullptr && FOldWindowProc) {
-    FFormControl->WindowProc = FOldWindowProc;
-    FOldWindowProc = nullptr;
-  }
-  RestoreWindowProc();
+  if (!ReleaseHooks()) return;
   UnhookMDIClient();
 }
 
