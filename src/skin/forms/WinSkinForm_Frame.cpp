@@ -116,10 +116,10 @@ void TWinSkinForm::PaintFrameSide(int index, const TRect& rect, HDC dc) {
                                                 : FSkin->Bottom.get();
   const bool stacked = index == kTopSide || index == kBottomSide;
   const int frame = FActive || side->Frame <= 1 ? 1 : 2;
-  std::unique_ptr<TBitmap> picture =
-      BuildSkinPicture(rect, side->Picture.get(), side->Margins(), stacked, side->Tile != 1, side->Frame, frame);
-  if (picture == nullptr) return;
-  BitBlt(dc, rect.left, rect.top, RectWidth(rect), RectHeight(rect), picture->Canvas()->Handle(), 0, 0, SRCCOPY);
+  // Opaque: the painter draws the parts straight onto the context where they
+  // tile it exactly, which is what composing and copying would give.
+  PaintSkinPicture(dc, rect, side->Picture.get(), stacked, side->Tile != 1, false, side->Frame, frame,
+                   side->Margins());
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
