@@ -41,7 +41,9 @@ class SkinshotTest : public EngineTest {
     form = ShowForm(TFormBorderStyle::bsSizeable, 300, 200);
     Settle(300);
     window = form->Handle();
-    options.out = ::testing::TempDir() + "skinshot_test.png";
+    // One file per test: the cases run in parallel processes.
+    options.out = ::testing::TempDir() + "skinshot_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
     std::remove(options.out.c_str());
   }
 
