@@ -4,6 +4,7 @@
 // height followed by its window.
 #include <algorithm>
 
+#include "platform/controls/bar_placement.h"
 #include "platform/controls/rebar_internal.h"
 
 namespace platform::rebar {
@@ -232,18 +233,9 @@ void Place(HWND hwnd, RebarData& data) {
   ScreenToClient(parent, &at);
   const int frame = (window.bottom - window.top) - client.bottom;  // divider and borders
   const int height = data.height + frame;
-  int x = 0;
-  int y = 0;
-  // CCS_NOMOVEY shares its bit with CCS_BOTTOM: the two low bits say which.
-  const DWORD side = style & CCS_BOTTOM;
-  if ((style & CCS_NOPARENTALIGN) || side == CCS_NOMOVEY) {
-    y = at.y;
-    if (style & CCS_NOPARENTALIGN) x = at.x;
-  } else if (side == CCS_BOTTOM) {
-    y = area.bottom - height;
-  }
+  const POINT origin = platform::BarOrigin(style, at, area, height);
   data.placing = true;
-  SetWindowPos(hwnd, nullptr, x, y, area.right - x, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, origin.x, origin.y, area.right - origin.x, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (Alive(hwnd, &data) != nullptr) data.placing = false;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/bar_placement.h"
 #include "platform/controls/classic_look.h"
 #include "platform/controls/control_data.h"
 
@@ -146,7 +147,7 @@ void Relayout(HWND hwnd, ToolBarData& data) {
 }
 
 // Spans the parent's client width at its top or bottom (CCS_TOP, CCS_BOTTOM)
-// unless CCS_NORESIZE; CCS_NOPARENTALIGN and CCS_NOMOVEY keep the place.
+// unless CCS_NORESIZE, placed as BarOrigin says.
 void Place(HWND hwnd, ToolBarData& data) {
   const DWORD style = Style(hwnd);
   HWND parent = GetParent(hwnd);
@@ -159,16 +160,9 @@ void Place(HWND hwnd, ToolBarData& data) {
   POINT at{window.left, window.top};
   ScreenToClient(parent, &at);
   const int height = BarHeight(hwnd, data);
-  int x = 0;
-  int y = 0;
-  if (style & (CCS_NOPARENTALIGN | CCS_NOMOVEY)) {
-    y = at.y;
-    if (style & CCS_NOPARENTALIGN) x = at.x;
-  } else if ((style & CCS_BOTTOM) == CCS_BOTTOM) {
-    y = client.bottom - height;
-  }
+  const POINT origin = platform::BarOrigin(style, at, client, height);
   data.placing = true;
-  SetWindowPos(hwnd, nullptr, x, y, client.right - x, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, origin.x, origin.y, client.right - origin.x, height, SWP_NOZORDER | SWP_NOACTIVATE);
   data.placing = false;
 }
 

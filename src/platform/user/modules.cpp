@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "platform/base/sysutils.h"
 #include "platform/controls/combobox.h"
 #include "platform/user/user.h"
 
@@ -34,11 +35,7 @@ std::set<std::string>& HiddenEntryPoints() {
   return hidden;
 }
 
-bool IsUser32(LPCSTR name) {
-  std::string lower(name);
-  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return lower == "user32.dll" || lower == "user32";
-}
+bool IsUser32(LPCSTR name) { return SameText(name, "user32.dll") || SameText(name, "user32"); }
 
 }  // namespace
 

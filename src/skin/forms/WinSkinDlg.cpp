@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/base/sysutils.h"
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
@@ -11,11 +12,6 @@
 #include "toolkit/Forms.h"
 
 namespace {
-
-AnsiString Lower(AnsiString text) {
-  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return text;
-}
 
 bool Contains(const AnsiString& text, const char* part) { return text.find(part) != AnsiString::npos; }
 
@@ -112,7 +108,7 @@ bool TSkinManage::AttachWindow(HWND window) {
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
   if (!FSweeping && (style & WS_CHILD) && !(exStyle & WS_EX_MDICHILD) &&
-      Lower(SkinWindowClassName(GetParent(window))) != "mdiclient") {
+      LowerCase(SkinWindowClassName(GetParent(window))) != "mdiclient") {
     return false;
   }
   const AnsiString cls = SkinWindowClassName(window);
@@ -147,7 +143,7 @@ bool TSkinManage::AttachWindow(HWND window) {
 bool TSkinManage::AcceptWindow(HWND window, const AnsiString& className) const {
   bool verdict = true;
   if (FDefaultSkin == nullptr) return verdict;
-  const AnsiString lower = Lower(className);
+  const AnsiString lower = LowerCase(className);
   if (!FDefaultSkin->Options().Contains(TSkinOption::xoPreview) && Contains(lower, "preview")) return false;
   if (className == "#32770" && (GetWindowLongA(window, GWL_STYLE) & DS_SETFOREGROUND)) return false;
   if (lower == "tpopupdbtreeview") return false;
@@ -166,7 +162,7 @@ TSkinData* TSkinManage::SelectSkin(HWND window) const {
   for (TSkinData* skin : FSkins) {
     if (skin->SkinFormtype() == TSkinFormType::sfOnlyThisForm && OwnerWindowOf(skin) == window) return skin;
   }
-  const AnsiString lower = Lower(SkinWindowClassName(window));
+  const AnsiString lower = LowerCase(SkinWindowClassName(window));
   if (lower == "tmessageform" || lower == "#32770") {
     if (TSkinData* dialog = FirstOfType(FSkins, TSkinFormType::sfDialog)) return dialog;
   }

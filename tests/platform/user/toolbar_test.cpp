@@ -62,6 +62,14 @@ class ToolBarTest : public UserTest {
     std::vector<TBBUTTON> list(buttons);
     ASSERT_TRUE(SendMessageW(bar, TB_ADDBUTTONSW, list.size(), reinterpret_cast<LPARAM>(list.data())));
   }
+  // The bar's top-left corner in its parent's client coordinates.
+  POINT WindowOrigin(HWND bar) {
+    RECT window{};
+    GetWindowRect(bar, &window);
+    POINT at{window.left, window.top};
+    ScreenToClient(parent, &at);
+    return at;
+  }
   RECT ItemRect(HWND bar, int index) {
     RECT r{};
     SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
@@ -352,6 +360,23 @@ TEST_F(ToolBarTest, SpansTheParentAtTheTopUnlessNoResize) {
   GetWindowRect(fixed, &window);
   EXPECT_EQ(window.right - window.left, 100);
   EXPECT_EQ(window.bottom - window.top, 40);
+}
+
+TEST_F(ToolBarTest, ABottomBarGoesToTheParentsBottomAndNoMoveYKeepsItsPlace) {
+  RECT client{};
+  GetClientRect(parent, &client);
+  HWND bottom = Bar(CCS_BOTTOM);
+  Add(bottom, {Btn(0, 100)});
+  SendMessageW(bottom, TB_AUTOSIZE, 0, 0);
+  POINT at = WindowOrigin(bottom);
+  EXPECT_EQ(at.x, 0);
+  EXPECT_EQ(at.y, client.bottom - 28);
+  HWND kept = Bar(CCS_NOMOVEY);
+  SetWindowPos(kept, nullptr, 5, 50, 100, 40, SWP_NOZORDER);
+  SendMessageW(kept, TB_AUTOSIZE, 0, 0);
+  at = WindowOrigin(kept);
+  EXPECT_EQ(at.x, 0);
+  EXPECT_EQ(at.y, 50);
 }
 
 TEST_F(ToolBarTest, GoldenFlatWithDropDownAndCaptions) {
