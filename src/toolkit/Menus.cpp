@@ -258,6 +258,11 @@ HMENU TMenuItem::Handle() {
   return handle_;
 }
 
+HMENU TMenuItem::BuiltHandle() const {
+  if (menu_ != nullptr) return menu_->BuiltHandle();
+  return handle_ != nullptr && IsMenu(handle_) ? handle_ : nullptr;
+}
+
 void TMenuItem::BuildEntries(HMENU menu) {
   while (GetMenuItemCount(menu) > 0) RemoveMenu(menu, 0, MF_BYPOSITION);
   TMenu* owner = GetParentMenu();
@@ -311,6 +316,10 @@ void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
     OnMeasureItem(this, canvas, width, height);
     return;
   }
+  DefaultMeasureItem(canvas, width, height);
+}
+
+void TMenuItem::DefaultMeasureItem(TCanvas* canvas, int& width, int& height) {
   if (IsLine()) {
     width = 20;
     height = GetSystemMetrics(SM_CYMENU) / 2;
@@ -328,6 +337,10 @@ void TMenuItem::DrawItem(TCanvas* canvas, TRect rect, bool selected) {
     OnDrawItem(this, canvas, rect, selected);
     return;
   }
+  DefaultDrawItem(canvas, rect, selected);
+}
+
+void TMenuItem::DefaultDrawItem(TCanvas* canvas, TRect rect, bool selected) {
   canvas->Brush()->SetColor(selected ? clHighlight : clMenu);
   canvas->FillRect(rect);
   if (IsLine()) {

@@ -100,6 +100,9 @@ class TMenuItem : public TComponent {
   // The sub-menu of an item with sub-items (a popup menu handle), else null;
   // the root item of a menu answers the menu's own handle.
   HMENU Handle();
+  // The handle as last built, without building it again (a menu that is
+  // open keeps its entries while they are drawn); null when none was built.
+  HMENU BuiltHandle() const;
 
   // The action's OnExecute when the item has an action that handles it,
   // else OnClick (AutoCheck is not kept: Click only fires the event).
@@ -118,6 +121,9 @@ class TMenuItem : public TComponent {
   // event, else the toolkit's look.
   void DrawItem(TCanvas* canvas, TRect rect, bool selected);
   void MeasureItem(TCanvas* canvas, int& width, int& height);
+  // The toolkit's own look and size, whatever the events say.
+  void DefaultDrawItem(TCanvas* canvas, TRect rect, bool selected);
+  void DefaultMeasureItem(TCanvas* canvas, int& width, int& height);
 
   // Fills `menu` with the entries of the sub-items (recursively).
   void BuildEntries(HMENU menu);
@@ -158,6 +164,8 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return items_; }
   // The menu's handle, built (again) when needed from the items.
   HMENU Handle();
+  // The handle as last built, or null; never builds it.
+  HMENU BuiltHandle() const { return handle_ != nullptr && IsMenu(handle_) ? handle_ : nullptr; }
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool value);
   TImageList* Images() const { return images_; }

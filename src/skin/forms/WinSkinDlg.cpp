@@ -41,7 +41,11 @@ TSkinManage::~TSkinManage() {
   FActive = false;
   FTimer.reset();
   if (!FForms.empty()) DetachAll();
-  for (TWinSkinPopMenu* popup : FPopupMenus) delete popup;
+  // An open menu window keeps working: its procedure goes back first.
+  for (TWinSkinPopMenu* popup : FPopupMenus) {
+    popup->Unsubclass();
+    delete popup;
+  }
   FPopupMenus.clear();
   FSkins.clear();
   if (FHook != nullptr) UnhookWindowsHookEx(FHook);
@@ -181,13 +185,16 @@ void TSkinManage::AttachPopupMenu(HWND window) {
                        : FMenuKind == kMenuKindSystem  ? kinds.Contains(TSkinControlType::xcSystemMenu)
                                                        : false;
   if (!allowed) return;
-  FPopupMenus.push_back(new TWinSkinPopMenu(window, skin));
+  auto* popup = new TWinSkinPopMenu();
+  popup->Subclass(window, skin);
+  FPopupMenus.push_back(popup);
 }
 
 bool TSkinManage::ReleasePopupMenu(HWND window) {
   auto found = std::find_if(FPopupMenus.begin(), FPopupMenus.end(),
                             [window](const TWinSkinPopMenu* p) { return p->Handle() == window; });
   if (found == FPopupMenus.end()) return false;
+  (*found)->Unsubclass();
   delete *found;
   FPopupMenus.erase(found);
   if (FPopupMenus.empty()) FMenuKind = kMenuKindContext;

@@ -18,6 +18,7 @@ class TWinSkinPopMenu;
 class TControl;
 class TCustomForm;
 class TTimer;
+class TBitmap;
 
 // The system's own caption-drawing message of themed frames; a skinned
 // frame answers it without drawing.
@@ -73,6 +74,11 @@ class TSkinManage {
   void AttachPopupMenu(HWND window);
   bool ReleasePopupMenu(HWND window);
   bool IsPopupMenuSkinned(HWND window) const;
+  // The background hand-over to owner-drawn entries: the newest popup window
+  // without a menu is tied to `menu` (unless one already is), and the
+  // background last painted in the window tied to a menu, or null.
+  void AssignMenuHandle(HMENU menu);
+  TBitmap* MenuBackground(HMENU menu) const;
 
   void SetMDIChildMaximized(bool maximized);
   void ScheduleAction(int action, int delay);

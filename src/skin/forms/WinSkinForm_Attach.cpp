@@ -4,6 +4,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinMenu.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/TypInfo.h"
@@ -21,6 +22,7 @@ void TWinSkinForm::BindForm(TSkinData* skin, TControl* form) {
     SetPropValue(form, "AutoScroll", "False");
   }
   SkinWindow(skin);
+  SetMainMenusOwnerDraw(skin, form, true);
   if (FFrameSkinned) {
     FOldWindowProc = form->WindowProc;
     form->WindowProc = [this](TMessage& message) { FormWindowProc(message); };
@@ -164,6 +166,7 @@ void TWinSkinForm::FinishAttach() {
   FInitialNCSize = Rect(0, 0, (window.right - window.left) - (client.right - client.left),
                         (window.bottom - window.top) - (client.bottom - client.top));
   if (ControlAttachPass != nullptr) ControlAttachPass(this);
+  if (FFormControl != nullptr) SetPopupMenusOwnerDraw(FSkin, FFormControl, true);
 
   if (FState == kStateAttached) {
     if (FKind == kKindMDIChild) {
@@ -261,6 +264,7 @@ void TWinSkinForm::ReapplySkin() {
       }
     }
   }
+  if (FFormControl != nullptr) SetPopupMenusOwnerDraw(FSkin, FFormControl, true);
   FState = kStateReapplying;
   if (FFrameSkinned && FFormControl != nullptr) {
     ResizeToClient(true);

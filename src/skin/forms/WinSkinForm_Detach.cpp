@@ -3,6 +3,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinMenu.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Menus.h"
 
@@ -19,6 +20,8 @@ bool TWinSkinForm::ReleaseHooks() {
 }
 
 void TWinSkinForm::Detach() {
+  // Only the full detach: the light one may come after the form object went.
+  if (FFormControl != nullptr && FState != kStateDetaching) ReleaseMenusOwnerDraw(FSkin, FFormControl);
   if (!FFrameSkinned) {
     DetachUnskinned();
     return;

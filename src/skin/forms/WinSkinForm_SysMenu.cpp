@@ -4,6 +4,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinMenu.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Menus.h"
 
@@ -30,11 +31,14 @@ bool StillSkinned(HWND window, const TWinSkinForm* form) {
   return SkinManager != nullptr && SkinManager->FindSkinForm(window) == form && form->FState != kStateDead;
 }
 
-TMenuItem* AddItem(TPopupMenu& popup, const AnsiString& caption, int tag, int image) {
+TMenuItem* AddItem(TPopupMenu& popup, TSkinData* skin, const AnsiString& caption, int tag, int image) {
   auto* item = new TMenuItem(nullptr);
   item->SetCaption(caption);
   item->SetTag(tag);
   item->SetImageIndex(image);
+  // The entries are the skin's to draw, whatever the window's kind of menus.
+  item->OnDrawItem = TSkinnedItemDrawEvent{skin};
+  item->OnMeasureItem = TPopupItemMeasureEvent{skin};
   popup.Items()->Add(item);
   return item;
 }
@@ -92,11 +96,11 @@ void TWinSkinForm::BuildSystemMenu() {
         default: break;
       }
     };
-    AddItem(*popup, " Restore ", 0, kImageRestore)->OnClick = clicked;
-    if (maxBox) AddItem(*popup, " Maximize ", 1, kImageMaximize)->OnClick = clicked;
-    if (minBox) AddItem(*popup, " Minimize ", 2, kImageMinimize)->OnClick = clicked;
-    AddItem(*popup, "-", kFixedSeparator, kFixedSeparator);
-    TMenuItem* close = AddItem(*popup, " Close ", 3, kImageClose);
+    AddItem(*popup, FSkin, " Restore ", 0, kImageRestore)->OnClick = clicked;
+    if (maxBox) AddItem(*popup, FSkin, " Maximize ", 1, kImageMaximize)->OnClick = clicked;
+    if (minBox) AddItem(*popup, FSkin, " Minimize ", 2, kImageMinimize)->OnClick = clicked;
+    AddItem(*popup, FSkin, "-", kFixedSeparator, kFixedSeparator);
+    TMenuItem* close = AddItem(*popup, FSkin, " Close ", 3, kImageClose);
     close->SetShortCut(ShortCut(VK_F4, false, false, true));
     close->OnClick = clicked;
     FSysMenuPopup = std::move(popup);
@@ -148,7 +152,7 @@ void TWinSkinForm::BuildSystemMenu() {
         byShowState = false;
         break;
     }
-    TMenuItem* item = AddItem(*popup, caption, static_cast<int>(info.wID), image);
+    TMenuItem* item = AddItem(*popup, FSkin, caption, static_cast<int>(info.wID), image);
     if (!byShowState && info.fState == MFS_GRAYED) enabled = false;
     item->SetEnabled(enabled);
     item->SetChecked((info.fState & MFS_CHECKED) != 0);

@@ -3,6 +3,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinMenu.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Messages.h"
 
@@ -121,6 +122,10 @@ LRESULT TWinSkinForm::SkinWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case SKM_PAINTFRAME:
       PaintNonClient(nullptr);
       return 0;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (SkinMenuOwnerMessage(*this, message, wParam, lParam, result)) return result;
+      return PassOn(message, wParam, lParam);
     default:
       return handled ? 0 : PassOn(message, wParam, lParam);
   }
