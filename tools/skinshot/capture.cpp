@@ -3,7 +3,9 @@
 // its alpha.
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "platform/display/headless/headless.h"
@@ -122,6 +124,62 @@ bool WritePicture(HWND window, const std::string& path) {
   return true;
 }
 
+// The screen's pixels of `bounds` (screen coordinates), opaque where one of
+// the windows covers them inside its region, transparent elsewhere.
+bool WriteBoundsPicture(const std::vector<HWND>& windows, const RECT& bounds, const std::string& path) {
+  const platform::DibImage screen = headless::ScreenImage();
+  const RECT clipped{std::max<LONG>(bounds.left, 0), std::max<LONG>(bounds.top, 0),
+                     std::min<LONG>(bounds.right, screen.format.width),
+                     std::min<LONG>(bounds.bottom, screen.format.height)};
+  const int width = clipped.right - clipped.left, height = clipped.bottom - clipped.top;
+  if (width <= 0 || height <= 0) {
+    std::fprintf(stderr, "skinshot: the windows have no picture on the screen\n");
+    return false;
+  }
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4, 0);
+  for (HWND window : windows) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const std::vector<std::uint8_t> alpha = RegionAlpha(window, w, h);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const int px = r.left + x - clipped.left, py = r.top + y - clipped.top;
+        if (px < 0 || py < 0 || px >= width || py >= height) continue;
+        if (alpha[static_cast<std::size_t>(y) * w + x] != 0) rgba[(static_cast<std::size_t>(py) * width + px) * 4 + 3] = 255;
+      }
+    }
+  }
+  std::vector<platform::Pixel> scratch(static_cast<std::size_t>(screen.format.width));
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(screen.format.width) * 3);
+  std::vector<png_bytep> rows(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    screen.RgbRow(clipped.top + y, scratch.data(), rgb.data());
+    std::uint8_t* row = rgba.data() + static_cast<std::size_t>(y) * width * 4;
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* source = rgb.data() + 3 * static_cast<std::size_t>(clipped.left + x);
+      row[4 * x] = source[0];
+      row[4 * x + 1] = source[1];
+      row[4 * x + 2] = source[2];
+    }
+    rows[static_cast<std::size_t>(y)] = row;
+  }
+  std::vector<std::uint8_t> png;
+  if (!EncodeRgba(rows, width, height, png) || !platform::WriteFileBytes(path, png)) {
+    std::fprintf(stderr, "skinshot: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+BOOL CollectMenuWindow(HWND window, LPARAM list) {
+  char name[16] = {};
+  if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) > 0 && std::string_view(name) == "#32768") {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  }
+  return TRUE;
+}
+
 struct PressShot {
   HWND window = nullptr;
   const Options* options = nullptr;
@@ -142,8 +200,29 @@ void ShootThePress(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
+std::vector<HWND> OpenMenuWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(&CollectMenuWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+int ShootWithMenus(HWND window, const Options& options) {
+  std::vector<HWND> windows{window};
+  for (HWND menu : OpenMenuWindows()) windows.push_back(menu);
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  for (HWND other : windows) {
+    RECT r{};
+    GetWindowRect(other, &r);
+    UnionRect(&bounds, &bounds, &r);
+  }
+  return WriteBoundsPicture(windows, bounds, options.out) ? kWritten : kFailed;
+}
+
 int Shoot(HWND window, const Options& options) {
   const std::optional<int> action = options.press ? options.press : options.hover;
+  // With a menu open the picture takes in its windows too.
+  if (!action && !OpenMenuWindows().empty()) return ShootWithMenus(window, options);
   if (!action) return WritePicture(window, options.out) ? kWritten : kFailed;
   TWinSysButton* button = VisibleButton(window, *action);
   if (button == nullptr) {

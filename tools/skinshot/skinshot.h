@@ -46,9 +46,18 @@ void Settle(int ms = 0);
 // with it; for the message box from inside its modal loop. Returns what
 // `shoot` returned.
 int ShowAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
+// The windows with a menu open ("popup", "sysmenu"), shot inside the menu's loop.
+bool IsMenuWindowName(std::string_view name);
+int ShowMenuAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
+
+// The visible popup-menu windows ("#32768") now open.
+std::vector<HWND> OpenMenuWindows();
+// The window and its open menu windows: the picture covers their bounding
+// rectangle, transparent where none of them is.
+int ShootWithMenus(HWND window, const Options& options);
 
 // The pointer rests on / presses the caption button the options name, then
-// the window is captured into options.out.
+// the window is captured into options.out (with its open menu windows).
 int Shoot(HWND window, const Options& options);
 
 }  // namespace skinshot
