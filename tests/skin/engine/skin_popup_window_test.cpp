@@ -13,6 +13,13 @@ namespace {
 
 namespace headless = platform::display::headless;
 
+// Past the skin manager's deferral, from inside a modal loop.
+void Settle300() {
+  Application->ProcessMessages();
+  headless::AdvanceClock(300);
+  Application->ProcessMessages();
+}
+
 class PopupWindowTest : public EngineTest {
  protected:
   void SetUp() override {
@@ -150,6 +157,55 @@ TEST_F(PopupWindowTest, TheMessageBoxOpensItsSkinnedSystemMenuWithAltSpace) {
   EXPECT_TRUE(seen.skinned);
   EXPECT_EQ(seen.kind, kMenuKindSystem);
   EXPECT_NE(answer, IDYES);
+}
+
+TEST_F(PopupWindowTest, TheCaptionIconAndAClickOnTheCaptionOpenTheSkinnedSystemMenu) {
+  HWND window = ShowWindowOf(WS_OVERLAPPEDWINDOW);
+  Settle(300);
+  TWinSkinForm* skinned = SkinFormOf(window);
+  ASSERT_NE(skinned, nullptr);
+  const TWinSysButton* icon = nullptr;
+  for (const auto& button : skinned->FButtons) {
+    if (button->FVisible && (button->FModel->Action == 3 || button->FModel->Action == 11)) icon = button.get();
+  }
+  ASSERT_NE(icon, nullptr);
+  const RECT bounds = WindowRectOf(window);
+  static bool opened;
+  opened = false;
+  const auto closeOnceSkinned = [] {
+    opened = SendMessageW(OpenMenus().back(), SKM_ISSKINNED, 0, 0) == 1 && SkinManager->FMenuKind == kMenuKindSystem;
+    headless::Key(VK_ESCAPE);
+    return true;
+  };
+  WhileMenuOpen(closeOnceSkinned);
+  headless::Click(bounds.left + (icon->FRect.left + icon->FRect.right) / 2,
+                  bounds.top + (icon->FRect.top + icon->FRect.bottom) / 2);
+  Settle();
+  EXPECT_TRUE(opened);
+
+  // A right click on the message box's caption (its frame shows no icon).
+  opened = false;
+  static POINT caption;
+  SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = GetActiveWindow();
+    char name[16] = {};
+    if (box == nullptr || GetClassNameA(box, name, sizeof name) == 0 || std::string(name) != "#32770") return;
+    KillTimer(nullptr, id);
+    Settle300();
+    RECT r{};
+    GetWindowRect(box, &r);
+    caption = POINT{(r.left + r.right) / 2, r.top + 8};
+    WhileMenuOpen([box] {
+      opened = SendMessageW(OpenMenus().back(), SKM_ISSKINNED, 0, 0) == 1;
+      headless::Key(VK_ESCAPE);
+      PostMessageW(box, WM_COMMAND, IDNO, 0);
+      return true;
+    });
+    headless::Click(caption.x, caption.y, platform::display::InputEvent::Right);
+  });
+  MessageBoxW(window, u"Quit?", u"Brellis", MB_YESNO);
+  EXPECT_TRUE(opened);
+  DestroyWindow(window);
 }
 
 TEST_F(PopupWindowTest, ManyMenusOpenedAndClosedLeaveEveryHandleCount) {
