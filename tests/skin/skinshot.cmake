@@ -69,7 +69,7 @@ file(MAKE_DIRECTORY "${WORK}")
 set(ENV{DISPLAY} ":99")
 
 run(0 "${SKINSHOT}" --list)
-if(NOT last_stdout STREQUAL "form\ndialog\ntoolwindow\nnoborder\nmessagebox\n")
+if(NOT last_stdout STREQUAL "form\ndialog\ntoolwindow\nnoborder\nmessagebox\npopup\nsysmenu\n")
   message(FATAL_ERROR "--list printed:\n${last_stdout}")
 endif()
 
@@ -86,6 +86,17 @@ endif()
 set(box_width ${width})
 set(box_height ${height})
 expect_different("${WORK}/form.png" "${WORK}/dialog.png")
+# With a menu open the picture covers the window and its menu windows.
+run(0 "${SKINSHOT}" --window popup "${WORK}/popup.png")
+read_header("${WORK}/popup.png")
+if(width LESS 320 OR height LESS 240)
+  message(FATAL_ERROR "the form with its menu is ${width}x${height}")
+endif()
+run(0 "${SKINSHOT}" --window sysmenu "${WORK}/sysmenu.png")
+read_header("${WORK}/sysmenu.png")
+if(width LESS box_width OR height LESS box_height)
+  message(FATAL_ERROR "the message box with its menu is ${width}x${height}")
+endif()
 expect_different("${WORK}/form.png" "${WORK}/noborder.png")
 
 # Sizes, the caption, activation and the reading order.
