@@ -73,6 +73,33 @@ TEST_F(PopupWindowTest, AMenuWindowIsSkinnedAndPaintsTheSkinsFrame) {
   EXPECT_FALSE(SkinManager->IsPopupMenuSkinned(window));
 }
 
+TEST_F(PopupWindowTest, ErasingFollowsTheMenuBackgroundOptionAndNoPictureLeavesTheClassicFrame) {
+  UseMiniMenuPictures(skin);
+  HWND window = NewMenuWindow();
+  TBitmap client;
+  client.SetSize(20, 20);
+  const auto erase = [&] {
+    client.Canvas()->Brush()->SetColor(static_cast<TColor>(RGB(1, 2, 3)));
+    client.Canvas()->FillRect(Rect(0, 0, 20, 20));
+    return SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(client.Canvas()->Handle()), 0);
+  };
+  EXPECT_EQ(erase(), 1);
+  EXPECT_NE(GetPixel(client.Canvas()->Handle(), 5, 5), RGB(1, 2, 3));
+  TSkinOptions options = skin->Options();
+  options.Include(TSkinOption::xoMenuBG);
+  skin->SetOptions(options);
+  EXPECT_EQ(erase(), 1);
+  EXPECT_EQ(GetPixel(client.Canvas()->Handle(), 5, 5), RGB(1, 2, 3));
+
+  skin->MenuBackground->Picture->Clear();
+  ShowWindow(window, SW_SHOWNA);
+  Settle();
+  auto image = headless::WindowImage(window);
+  ASSERT_TRUE(image);
+  EXPECT_NE(image->PixelAt(0, 0), platform::PixelFromColorRef(kMenuBackgroundColour));
+  DestroyWindow(window);
+}
+
 TEST_F(PopupWindowTest, DestroyingAfterTheSubclassWentIsSafe) {
   // The manager's popup object goes at HCBT_DESTROYWND; WM_DESTROY then
   // reaches the platform's procedure alone.
