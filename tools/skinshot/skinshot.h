@@ -46,6 +46,8 @@ void Settle(int ms = 0);
 // with it; for the message box from inside its modal loop. Returns what
 // `shoot` returned.
 int ShowAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
+// The same for the skin gallery's main form ("gallery", "gallery-<page>").
+int ShowGalleryAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
 
 // The pointer rests on / presses the caption button the options name, then
 // the window is captured into options.out.

@@ -177,7 +177,15 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
 }  // namespace
 
 const std::vector<std::string_view>& WindowNames() {
-  static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox"};
+  static const std::vector<std::string_view> names{
+      "form", "dialog", "toolwindow", "noborder", "messagebox",
+      "gallery",
+      "gallery-buttons",
+      "gallery-boxes",
+      "gallery-edits",
+      "gallery-lists",
+      "gallery-bars",
+  };
   return names;
 }
 
@@ -197,6 +205,7 @@ void Settle(int ms) {
 
 int ShowAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
   if (options.window == "messagebox") return ShowBoxAndShoot(options, shoot);
+  if (options.window.starts_with("gallery")) return ShowGalleryAndShoot(options, shoot);
   return ShowFormAndShoot(options, shoot);
 }
 
