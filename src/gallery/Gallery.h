@@ -81,6 +81,7 @@ class Gallery {
   void BuildPages();
   void BuildSkinMenu(TMenuItem* skinMenu);
   SwitchResult Switch(std::span<const std::uint8_t> package, const std::string& name);
+  void SwitchOn();
   void SkinChanged();
   void CheckSkinItem();
 

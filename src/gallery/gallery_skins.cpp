@@ -106,7 +106,7 @@ SwitchResult Gallery::Switch(std::span<const std::uint8_t> package, const std::s
   if (skin_->Active()) {
     skin_->ApplySkinChange();
   } else {
-    skin_->SetActive(true);
+    SwitchOn();
   }
   return SwitchResult::kScheduled;
 }
@@ -131,8 +131,16 @@ SwitchResult Gallery::UseSkinFile(const std::string& path) {
   pending_ = name;
   // SetSkinFile has asked the manager to re-skin; switched off, it is
   // switched on again instead.
-  if (!skin_->Active()) skin_->SetActive(true);
+  if (!skin_->Active()) SwitchOn();
   return SwitchResult::kScheduled;
+}
+
+void Gallery::SwitchOn() {
+  // The first switch-on takes effect at once, without a deferred action:
+  // windows are skinned as they activate, and no change is reported.
+  const bool atOnce = SkinManager == nullptr || SkinManager->FStarted == 0;
+  skin_->SetActive(true);
+  if (atOnce) SkinChanged();
 }
 
 void Gallery::SwitchSkinningOff() {
@@ -144,6 +152,13 @@ void Gallery::SwitchSkinningOff() {
 }
 
 void Gallery::SkinChanged() {
+  // The engine's switch-on sweep passes over forms with WS_CHILD, so MDI
+  // children would stay unskinned after "No skin": attach them here.
+  if (skin_->Active() && SkinManager != nullptr && mdiWindow_ != nullptr) {
+    for (int i = 0; i < mdiWindow_->MDIChildCount(); ++i) {
+      SkinManager->AttachWindow(mdiWindow_->MDIChildren(i)->Handle());
+    }
+  }
   lastSwitchMs_ = MillisecondsSince(started_);
   current_ = skin_->Active() ? pending_ : std::string();
   ++switches_;
