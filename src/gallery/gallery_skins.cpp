@@ -177,6 +177,13 @@ void Gallery::CheckSkinItem() {
 }
 
 void Gallery::ShowStatus() {
+  // Every form is painted again at once, frame and all, in its new look.
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->HandleAllocated() && IsWindowVisible(form->Handle())) {
+      RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+  }
   const SkinnedCounts counts = CountSkinned();
   char text[128];
   status_->Panel(0)->SetText(current_.empty() ? "Skin: none" : ("Skin: " + current_).c_str());
