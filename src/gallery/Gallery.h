@@ -82,6 +82,7 @@ class Gallery {
   void BuildSkinMenu(TMenuItem* skinMenu);
   SwitchResult Switch(std::span<const std::uint8_t> package, const std::string& name);
   void SwitchOn();
+  void RestoreLastGoodSkin();
   void SkinChanged();
   void CheckSkinItem();
 
@@ -95,6 +96,7 @@ class Gallery {
   TForm* toolWindow_ = nullptr;
   TForm* mdiWindow_ = nullptr;
   std::string current_;
+  std::vector<std::uint8_t> lastGood_;  // the last package that loaded
   std::string pending_;
   std::chrono::steady_clock::time_point started_{};
   double lastSwitchMs_ = 0;

@@ -99,9 +99,11 @@ SwitchResult Gallery::Switch(std::span<const std::uint8_t> package, const std::s
   }
   lastLoadMs_ = MillisecondsSince(started_);
   if (!loaded) {
+    RestoreLastGoodSkin();
     status_->Panel(0)->SetText(("Refused: " + name).c_str());
     return SwitchResult::kRefused;
   }
+  lastGood_ = skin_->SkinStream();
   pending_ = name;
   if (skin_->Active()) {
     skin_->ApplySkinChange();
@@ -125,14 +127,27 @@ SwitchResult Gallery::UseSkinFile(const std::string& path) {
   }
   lastLoadMs_ = MillisecondsSince(started_);
   if (skin_->NoSkin()) {
+    RestoreLastGoodSkin();
     status_->Panel(0)->SetText(("Refused: " + name).c_str());
     return SwitchResult::kRefused;
   }
+  lastGood_ = skin_->SkinStream();
   pending_ = name;
   // SetSkinFile has asked the manager to re-skin; switched off, it is
   // switched on again instead.
   if (!skin_->Active()) SwitchOn();
   return SwitchResult::kScheduled;
+}
+
+// A refused package leaves the component without a skin, and a package that
+// failed half-way may have replaced parts of the model the open windows
+// draw with: the last package that loaded is read again and re-applied.
+void Gallery::RestoreLastGoodSkin() {
+  if (lastGood_.empty()) return;
+  const std::vector<std::uint8_t> package = lastGood_;
+  if (!skin_->LoadSkin(package)) return;
+  pending_ = current_;
+  if (skin_->Active()) skin_->ApplySkinChange();
 }
 
 void Gallery::SwitchOn() {

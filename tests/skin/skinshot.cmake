@@ -69,9 +69,15 @@ file(MAKE_DIRECTORY "${WORK}")
 set(ENV{DISPLAY} ":99")
 
 run(0 "${SKINSHOT}" --list)
-if(NOT last_stdout STREQUAL "form\ndialog\ntoolwindow\nnoborder\nmessagebox\n")
+if(NOT last_stdout STREQUAL
+   "form\ndialog\ntoolwindow\nnoborder\nmessagebox\ngallery\ngallery-buttons\ngallery-boxes\ngallery-edits\ngallery-lists\ngallery-bars\n")
   message(FATAL_ERROR "--list printed:\n${last_stdout}")
 endif()
+
+# The gallery's main form keeps its own size; each page is its own picture.
+run(0 "${SKINSHOT}" --window gallery "${WORK}/gallery.png")
+run(0 "${SKINSHOT}" --window gallery-lists "${WORK}/gallery-lists.png")
+expect_different("${WORK}/gallery.png" "${WORK}/gallery-lists.png")
 
 # Every window at the default size; the message box has its own.
 foreach(name form dialog toolwindow noborder)
