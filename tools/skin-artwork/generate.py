@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
-"""Draws the skin "tesmera-metallic" and writes its folder.
+"""Draws a skin and writes its folder.
 
-Usage: generate.py [--repo DIR] [--work DIR] [--mockup PNG]
+Usage: generate.py [--skin NAME] [--repo DIR] [--work DIR] [--mockup PNG]
 
-Writes resources/skins/tesmera-metallic/ (pictures, INI, README),
-resources/skins/builtin/ (the program's own track and menu bitmaps) and the
-contact sheet docs/tesmera-metallic-sheet.png, then checks the skin folder.
+Without --skin the skin is "tesmera-metallic" (parameters in palette.py);
+--skin NAME takes the parameters of palette_NAME.py ("-" written "_"), which
+start from palette.py and change what makes that skin its own.
+Writes resources/skins/NAME/ (pictures, INI, README) and the contact sheet
+docs/NAME-sheet.png, then checks the skin folder; for "tesmera-metallic" also
+resources/skins/builtin/ (the program's own track and menu bitmaps).
 Needs ImageMagick's convert and montage.
 """
 
 import argparse
+import importlib
 import os
 import shutil
 import sys
@@ -19,21 +23,25 @@ sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-import builtin            # noqa: E402
-import check              # noqa: E402
-import palette as P       # noqa: E402
-import parts_bars         # noqa: E402
-import parts_boxes        # noqa: E402
-import parts_buttons      # noqa: E402
-import parts_caption      # noqa: E402
-import parts_frame        # noqa: E402
-import parts_scroll       # noqa: E402
-import readme             # noqa: E402
-import sheet              # noqa: E402
-import skin_ini           # noqa: E402
+DEFAULT_SKIN = "tesmera-metallic"
+
+
+def load_palette(skin):
+    """Makes the skin's parameters the module every drawer reads as
+    "palette", before any drawer is imported."""
+    if skin != DEFAULT_SKIN:
+        module = importlib.import_module("palette_" + skin.replace("-", "_"))
+        sys.modules["palette"] = module
+    return importlib.import_module("palette")
 
 
 def all_pictures():
+    import parts_bars
+    import parts_boxes
+    import parts_buttons
+    import parts_caption
+    import parts_frame
+    import parts_scroll
     return (parts_frame.pictures() + parts_caption.pictures() +
             parts_buttons.pictures() + parts_scroll.pictures() +
             parts_boxes.pictures() + parts_bars.pictures())
@@ -41,6 +49,8 @@ def all_pictures():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--skin", default=DEFAULT_SKIN,
+                        help="the skin to draw (default: %(default)s)")
     parser.add_argument("--repo", default=os.path.normpath(
         os.path.join(HERE, "..", "..")))
     parser.add_argument("--work", default=None,
@@ -48,8 +58,15 @@ def main():
     parser.add_argument("--mockup", default=None,
                         help="also write a mock-up of a skinned dialog here")
     args = parser.parse_args()
+    P = load_palette(args.skin)
+    import builtin
+    import check
+    import readme
+    import sheet
+    import skin_ini
 
-    work = args.work or os.path.join(args.repo, "build", "skin-artwork")
+    work = args.work or os.path.join(args.repo, "build", "skin-artwork",
+                                     P.SKIN_NAME)
     skin_dir = os.path.join(args.repo, "resources", "skins", P.SKIN_NAME)
     builtin_dir = os.path.join(args.repo, "resources", "skins", "builtin")
     if os.path.isdir(work):
@@ -68,9 +85,10 @@ def main():
     with open(os.path.join(skin_dir, "README.md"), "w") as f:
         f.write(readme.render(pictures, section_list))
 
-    builtin.build(os.path.join(work, "builtin"), builtin_dir)
-    with open(os.path.join(builtin_dir, "README.md"), "w") as f:
-        f.write(builtin.README)
+    if P.SKIN_NAME == DEFAULT_SKIN:
+        builtin.build(os.path.join(work, "builtin"), builtin_dir)
+        with open(os.path.join(builtin_dir, "README.md"), "w") as f:
+            f.write(builtin.README)
 
     problems = check.check(skin_dir)
     for problem in problems:

@@ -43,7 +43,7 @@ THUMB_STATES = ("normal", "focused", "hot", "pressed", "disabled")
 def _thumb_colours(state):
     outline = {"normal": P.OUTLINE_SOFT, "focused": P.OUTLINE_SOFT,
                "hot": P.STEEL, "pressed": P.OUTLINE,
-               "disabled": (188, 190, 196)}[state]
+               "disabled": P.OUTLINE_DISABLED}[state]
     body = {"normal": GLOSS, "focused": GLOSS, "hot": GLOSS_HOT,
             "pressed": GLOSS_PRESSED, "disabled": FLAT_DISABLED}[state]
     ridge = {"normal": P.SILVER_6, "focused": P.ACCENT, "hot": P.ACCENT,
@@ -146,7 +146,7 @@ UPDOWN_STATES = ("normal", "pressed", "disabled", "hot")
 def _updown_button(vertical, first, state):
     w, h = UPDOWN_VERT if vertical else UPDOWN_HORZ
     outline = {"normal": P.OUTLINE_SOFT, "pressed": P.OUTLINE,
-               "disabled": (188, 190, 196), "hot": P.STEEL}[state]
+               "disabled": P.OUTLINE_DISABLED, "hot": P.STEEL}[state]
     body = {"normal": GLOSS, "pressed": GLOSS_PRESSED,
             "disabled": FLAT_DISABLED, "hot": GLOSS_HOT}[state]
     f = Frame(w, h)

@@ -24,7 +24,7 @@ def _tab(state):
     w, h = P.TAB_SIZE
     r = P.TAB_RADIUS
     outline = {"normal": P.OUTLINE_SOFT, "selected": P.OUTLINE_SOFT,
-               "hot": P.STEEL, "disabled": (188, 190, 196),
+               "hot": P.STEEL, "disabled": P.OUTLINE_DISABLED,
                "selected-hot": P.STEEL}[state]
     body = {"normal": [P.SILVER_1, P.SILVER_3],
             "selected": [P.WHITE, P.BUTTON_FACE],
@@ -121,7 +121,7 @@ COMBO_STATES = ("normal", "pressed", "disabled", "hot")
 
 def _edge_colour(state):
     return {"normal": P.OUTLINE_SOFT, "pressed": P.STEEL,
-            "disabled": (188, 190, 196), "hot": P.ACCENT}[state]
+            "disabled": P.OUTLINE_DISABLED, "hot": P.ACCENT}[state]
 
 
 def _sunk_edge(state):
@@ -222,7 +222,7 @@ def _menu_background_frames(frame_dir):
     """Frame lines and a shaded gutter that ends just before the text."""
     w, h = MENU_BACKGROUND
     g = MENU_GUTTER
-    f = Frame(w, h, background=(250, 250, 252))
+    f = Frame(w, h, background=P.MENU_FACE)
     f.fill(Shape().rect(2, 2, g, h - 2),
            hgrad([P.SILVER_1, P.SILVER_1, P.SILVER_2], 2, g))
     f.fill(Shape().rect(g - 1, 2, g, h - 2), solid(P.SILVER_3))

@@ -17,7 +17,7 @@ def push_button(w, h, state):
     focused or checked."""
     r = P.BUTTON_RADIUS
     outline = {"normal": P.OUTLINE_SOFT, "pressed": P.OUTLINE,
-               "disabled": (184, 186, 192), "hot": P.STEEL,
+               "disabled": P.OUTLINE_DISABLED_BUTTON, "hot": P.STEEL,
                "focused": P.ACCENT, "checked": P.OUTLINE}[state]
     body = {"normal": GLOSS, "pressed": GLOSS_PRESSED,
             "disabled": FLAT_DISABLED, "hot": GLOSS_HOT,
@@ -53,7 +53,7 @@ def _box(state, round_box):
     """Check box or radio button well for a state."""
     n = P.GLYPH_CELL
     outline = {"normal": P.OUTLINE_SOFT, "hot": P.ACCENT,
-               "pressed": P.OUTLINE, "disabled": (188, 190, 196)}[state]
+               "pressed": P.OUTLINE, "disabled": P.OUTLINE_DISABLED}[state]
     well = {"normal": [P.SILVER_2, P.WHITE],
             "hot": [P.ACCENT_PALE, P.WHITE],
             "pressed": [P.SILVER_5, P.SILVER_2],

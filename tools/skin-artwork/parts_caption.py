@@ -29,7 +29,7 @@ def _button_look(state, alert=False):
     if state == PRESSED:
         return (P.OUTLINE, [P.SILVER_5, P.SILVER_4, P.SILVER_3],
                 P.SILVER_6, P.INK)
-    return ((178, 180, 186), [P.SILVER_1, P.SILVER_2], P.SILVER_0,
+    return (P.OUTLINE_CAPTION_INACTIVE, [P.SILVER_1, P.SILVER_2], P.SILVER_0,
             P.INK_DISABLED)
 
 
@@ -124,9 +124,16 @@ def _mdi_frames(frame_dir):
 
 
 def caption_layout():
-    """Xcoord of each right-aligned caption button, close first."""
+    """Xcoord of each caption button, close first: counted from the right
+    edge to the button's left side (Align 1), or, for a skin with its
+    buttons on the left, from the left edge (Align 0) with close, minimise
+    and maximise in that order."""
     w = P.CAPTION_BUTTON[0]
     step = w + P.CAPTION_BUTTON_GAP
+    if P.CAPTION_BUTTONS_LEFT:
+        first = P.CAPTION_BUTTON_RIGHT
+        return {"close": first, "minimize": first + step,
+                "maximize": first + 2 * step}
     first = P.CAPTION_BUTTON_RIGHT + w
     return {"close": first, "maximize": first + step,
             "minimize": first + 2 * step}

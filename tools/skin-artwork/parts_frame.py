@@ -14,7 +14,33 @@ from picture import Picture, render_frames
 
 TEMPLATE_W = P.FRAME_TEMPLATE_WIDTH
 TEMPLATE_H = P.TITLE_HEIGHT + P.FRAME_TEMPLATE_MIDDLE + P.BORDER
-BOTTOM_WIDTH = 16
+# With square bottom corners the Bottom picture is a short tiled piece; with
+# rounded ones it is the whole bottom edge, both curves at its ends.
+BOTTOM_WIDTH = 16 if P.BOTTOM_RADIUS <= 0 else TEMPLATE_W - 2 * P.BORDER
+KEY = (255, 0, 255)
+
+
+def bottom_end():
+    """Unscaled columns at each end of the Bottom picture."""
+    return 2 if P.BOTTOM_RADIUS <= 0 else max(2, P.BOTTOM_RADIUS)
+
+
+def side_bottom_end():
+    """Unscaled rows at the bottom of the Left and Right pictures."""
+    return P.BORDER if P.BOTTOM_RADIUS <= 0 else max(P.BORDER,
+                                                     P.BOTTOM_RADIUS + 1)
+
+
+def _outline(x0, y0, x1, y1, r, inset=0, cut=False, shape=None):
+    """The window's outer shape: rounded top corners, and rounded bottom
+    corners when the palette asks for them."""
+    shape = shape or Shape()
+    rb = P.BOTTOM_RADIUS - inset
+    if P.BOTTOM_RADIUS <= 0:
+        return shape.rrect_top(x0, y0, x1, y1, r, cut)
+    mid = (y0 + y1) // 2
+    shape.rrect_top(x0, y0, x1, mid, r, cut)
+    return shape.rrect_bottom(x0, mid, x1, y1, max(rb, 0), cut)
 
 
 def _look(active):
@@ -33,9 +59,9 @@ def frame_template(active):
                       P.CORNER_RADIUS)
     look = _look(active)
     f = Frame(w, h)
-    f.fill(Shape().rrect_top(0, 0, w, h, r), solid(look["outline"]))
+    f.fill(_outline(0, 0, w, h, r), solid(look["outline"]))
     # Border body, graded across its width.
-    f.fill(Shape().rrect_top(1, 1, w - 1, h - 1, r - 1), solid(look["body"]))
+    f.fill(_outline(1, 1, w - 1, h - 1, r - 1, 1), solid(look["body"]))
     f.fill(Shape().rect(w - 3, th, w - 1, h - 1), solid(look["body_right"]))
     f.fill(Shape().rect(1, h - 2, w - 1, h - 1), solid(look["body_bottom"]))
     # Title strip across the whole width.
@@ -44,8 +70,9 @@ def frame_template(active):
     f.fill(title, vgrad(look["title"], 1, th))
     f.brushed(title, seed=11 if active else 23, strength=look["brushed"])
     # Highlight along the top curve and down the left border.
-    high = Shape().rrect_top(1, 1, w - 1, h - 1, r - 1).rrect_top(
-        2, 2, w - 1, h - 1, r - 2, cut=True).rect(0, h - 2, w, h, cut=True)
+    high = _outline(1, 1, w - 1, h - 1, r - 1, 1)
+    _outline(2, 2, w - 1, h - 1, r - 2, 2, cut=True, shape=high)
+    high.rect(0, h - 2, w, h, cut=True)
     f.fill(high, solid(look["high"]))
     f.fill(Shape().rect(w - 2, r, w - 1, h - 1),
            solid(mix(look["body_right"], P.WHITE, 0.4)))
@@ -55,6 +82,12 @@ def frame_template(active):
     f.fill(edge, solid(look["edge"]))
     f.fill(Shape().rect(b - 1, th - 2, w - b + 1, th - 1),
            solid(mix(look["title"][-1][1], P.SILVER_6, 0.35)))
+    if P.BOTTOM_RADIUS > 0:
+        # The shading above ran straight into the bottom corners: key them
+        # out again, outside the outline.
+        outside = _outline(0, 0, w, h, r, cut=True,
+                           shape=Shape().rect(0, h // 2, w, h))
+        f.fill(outside, solid(KEY))
     return f
 
 
@@ -88,11 +121,11 @@ def _text_back_frames(frame_dir):
         plate = Shape().rrect(0, top, w, bottom, cap // 2)
         f.fill(plate, solid(mix(look["title"][-1][1], P.SILVER_6, 0.45)))
         f.fill(Shape().rrect(0, top + 1, w, bottom, cap // 2),
-               solid(P.WHITE))
+               solid(P.TEXT_BACK_HIGHLIGHT))
         inner = Shape().rrect(1, top + 1, w - 1, bottom - 1, cap // 2 - 1)
-        f.fill(inner, vgrad([(0, (236, 237, 241) if active else
-                              (240, 240, 243)),
-                             (1, (250, 250, 252))], top + 1, bottom - 1))
+        f.fill(inner, vgrad([(0, P.TEXT_BACK_TOP if active else
+                              P.TEXT_BACK_TOP_INACTIVE),
+                             (1, P.TEXT_BACK_BOTTOM)], top + 1, bottom - 1))
         frames.append(f)
     return render_frames(frame_dir, frames)
 
@@ -125,7 +158,10 @@ def pictures():
                 "frames stacked: 1 active, 2 inactive", stacked=True),
         Picture("bottom", 2, (BOTTOM_WIDTH, b),
                 _side_drawer(b, h - b, BOTTOM_WIDTH, b),
-                "frames stacked: 1 active, 2 inactive", stacked=True),
+                "frames stacked: 1 active, 2 inactive" + (
+                    "" if P.BOTTOM_RADIUS <= 0 else
+                    "; the rounded bottom corners at both ends"),
+                stacked=True),
         Picture("textback", 2, (3 * P.TEXT_BACK_CAP, th), _text_back_frames,
                 "frames stacked: 1 active, 2 inactive; caps of %d pixels"
                 % P.TEXT_BACK_CAP, stacked=True),

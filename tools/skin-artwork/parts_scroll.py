@@ -26,7 +26,7 @@ def _cylinder(state):
 
 def _outline(state):
     return {"normal": P.OUTLINE_SOFT, "hot": P.STEEL, "pressed": P.OUTLINE,
-            "disabled": (188, 190, 196)}[state]
+            "disabled": P.OUTLINE_DISABLED}[state]
 
 
 def _ink(state):

@@ -17,16 +17,14 @@ def render(pictures, section_list):
     lines = [
         "# The skin \"%s\"" % P.SKIN_NAME,
         "",
-        "A silver-metallic skin: graded silver frames with a dark outline",
-        "and a thin highlight, rounded top corners, a brushed caption strip,",
-        "small rounded caption buttons, glossy controls and a steel-blue",
-        "accent for focus, selection and progress.",
+    ] + P.README_LOOK + [
         "",
         "Everything here is written by `tools/skin-artwork/generate.py`: the",
         "pictures (24-bit uncompressed bottom-up BMP, magenta 0xFF00FF where",
         "transparent) and `%s.ini` (CR LF line breaks). Change the" %
         P.SKIN_NAME,
-        "generator's parameters (`palette.py`) and run it again rather than",
+        "generator's parameters (`%s`) and run it again rather than" %
+        P.PALETTE_FILE,
         "editing these files; it checks the result with `check.py`.",
         "",
         "Names follow the pattern skin name, frame count in brackets when a",
@@ -44,6 +42,12 @@ def render(pictures, section_list):
         "",
         "The system-menu caption button (`[Button.SysMenu]`, Action 3) has no",
         "picture: it shows the window icon.",
+    ] + ([] if not P.CAPTION_BUTTONS_LEFT else [
+        "",
+        "The caption buttons sit at the left end of the title (Align 0, their",
+        "Xcoord counted from the window's left edge); the window icon is not",
+        "shown.",
+    ]) + [
         "",
     ]
     return "\n".join(lines)

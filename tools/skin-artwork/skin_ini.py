@@ -3,6 +3,7 @@
 import palette as P
 from parts_caption import caption_layout
 from parts_boxes import MENU_GUTTER
+from parts_frame import side_bottom_end, bottom_end as bottom_end_columns
 
 
 def _rgb(c):
@@ -26,7 +27,8 @@ def _object(pictures, part, margins=(0, 0, 0, 0), trans=0, tile=0,
 
 
 def _caption_button(pictures, part, action, x, visibility, visibility1):
-    keys = [("Action", action), ("Align", 1 if action != 3 else 0),
+    right = action != 3 and not P.CAPTION_BUTTONS_LEFT
+    keys = [("Action", action), ("Align", 1 if right else 0),
             ("Xcoord", x),
             ("Ycoord", P.CAPTION_BUTTON_TOP if action != 3 else 5),
             ("Visibility", visibility), ("Visibility1", visibility1)]
@@ -41,18 +43,20 @@ def sections(pictures):
     x = caption_layout()
     th, b = P.TITLE_HEIGHT, P.BORDER
     personality = []
-    for side, first, last in (("Left", th, b), ("Right", th, b),
+    side_end, bottom_end = side_bottom_end(), bottom_end_columns()
+    bottom_trans = 1 if P.BOTTOM_RADIUS > 0 else 0
+    for side, first, last in (("Left", th, side_end), ("Right", th, side_end),
                               ("Top", P.TITLE_END, P.TITLE_END),
-                              ("Bottom", 2, 2)):
+                              ("Bottom", bottom_end, bottom_end)):
         personality += [
             (side, pic(side.lower())), (side + "TopHeight", first),
             (side + "BotHeight", last), (side + "Frame", 2),
-            (side + "Stretch", 1), (side + "Trans", 0 if side == "Bottom"
-                                     else 1)]
+            (side + "Stretch", 1), (side + "Trans", bottom_trans
+                                     if side == "Bottom" else 1)]
     personality += [
         ("TextBack", pic("textback")), ("TextShift", P.TEXT_SHIFT),
         ("TextShiftVert", 0), ("TextRightClip", P.TEXT_RIGHT_CLIP),
-        ("TextAlignment", 0), ("Textbackground", 1),
+        ("TextAlignment", P.TEXT_ALIGNMENT), ("Textbackground", 1),
         ("TXTBackleft", P.TEXT_BACK_CAP), ("TXTBackRight", P.TEXT_BACK_CAP)]
     for prefix, colour in (("ActiveText", P.TITLE_TEXT_ACTIVE),
                            ("InActiveText", P.TITLE_TEXT_INACTIVE)):
@@ -60,16 +64,7 @@ def sections(pictures):
     personality += [("menuBar", pic("menubar")), ("TileMenu", 1),
                     ("TileLeftMenu", 4), ("TileRightMenu", 4)]
 
-    colours = [
-        ("WindowText", (24, 26, 32)), ("ButtonFace", P.BUTTON_FACE),
-        ("Scrollbar", (232, 232, 236)), ("HilightText", P.WHITE),
-        ("Hilight", P.ACCENT), ("Menubar", (236, 236, 240)),
-        ("Menu", (250, 250, 252)), ("MenuText", (30, 33, 40)),
-        ("ButtonText", (30, 33, 40)), ("ButtonHilight", P.WHITE),
-        ("Buttonlight", P.SILVER_1), ("ButtonShadow", (150, 152, 160)),
-        ("ButtonDkShadow", P.OUTLINE), ("MenuBarText", (30, 33, 40)),
-        ("TitleTextActive", P.TITLE_TEXT_ACTIVE),
-        ("TitleTextNoActive", P.TITLE_TEXT_INACTIVE)]
+    colours = P.COLOURS
 
     m = P.BUTTON_MARGIN
     return [
@@ -87,15 +82,17 @@ def sections(pictures):
                                             x["minimize"], 8, 0)),
         ("Button.Help", _caption_button(pictures, "help", 4, x["maximize"],
                                         10, 0)),
+    ] + ([] if P.CAPTION_BUTTONS_LEFT else [
         ("Button.SysMenu", _caption_button(pictures, None, 3, 6, 0, 0)),
+    ]) + [
         ("MDICONTROLS", [("Image", pic("mdicontrols"))]),
         ("Buttons", [
             ("Bitmap", pic("buttons")), ("LeftWidth", m), ("RightWidth", m),
             ("TopHeight", m), ("BottomHeight", m), ("Trans", 1), ("Tile", 0),
             ("CheckButton", pic("checkbox")), ("RadioButton", pic("radio")),
             ("CheckButtonFrame", 12), ("RadioButtonFrame", 8),
-            ("NormalColour2", "30 33 40"), ("MouseOverColour2", "22 52 100"),
-            ("PressedColour2", "16 18 24")]),
+            ("NormalColour2", _rgb(P.CONTROL_TEXT)), ("MouseOverColour2", _rgb(P.CONTROL_TEXT_HOT)),
+            ("PressedColour2", _rgb(P.CONTROL_TEXT_PRESSED))]),
         ("Progress", [
             ("Bitmap", pic("progress")), ("Style", 1), ("LeftWidth", 4),
             ("RightWidth", 4), ("TopHeight", 4), ("BottomHeight", 4),
@@ -108,13 +105,13 @@ def sections(pictures):
                              extra=[("BackgroundAlignment", 0),
                                     ("BackgroundLeftShift", 6),
                                     ("BackgroundRightShift", 6),
-                                    ("NormalColour2", "30 33 40")])),
+                                    ("NormalColour2", _rgb(P.CONTROL_TEXT))])),
         ("Tabs", _object(pictures, "tabs", (5, 5, 5, 3), trans=1, extra=[
             ("Border", pic("tabpane")), ("Style", 0),
-            ("NormalColour2", "64 68 78"), ("MouseOverColour2", "20 24 32")])),
+            ("NormalColour2", _rgb(P.TAB_TEXT)), ("MouseOverColour2", _rgb(P.TAB_TEXT_HOT))])),
         ("StatusBarEdges", _object(pictures, "statusbar", (2, 2, 2, 2),
                                    frame=3,
-                                   extra=[("NormalColour2", "40 44 52")])),
+                                   extra=[("NormalColour2", _rgb(P.STATUS_TEXT))])),
         ("Tab.Pane", _object(pictures, "tabpane", (4, 4, 4, 4), frame=1)),
         ("ToolBars", _object(pictures, "toolbars", (4, 4, 4, 4), trans=1,
                              frame=5)),
@@ -124,7 +121,7 @@ def sections(pictures):
                              frame=4)),
         ("ExtraImages", _object(pictures, "extraimages", trans=1, frame=5)),
         ("Headerbar", _object(pictures, "headerbar", (2, 2, 2, 3), frame=2,
-                              extra=[("NormalColour2", "30 33 40")])),
+                              extra=[("NormalColour2", _rgb(P.CONTROL_TEXT))])),
         ("MenuItem", _object(pictures, "menuitem", (4, 4, 4, 4), trans=1,
                              frame=5)),
         ("MenuBackground", _object(pictures, "menubackground",
@@ -153,7 +150,7 @@ def sections(pictures):
 
 
 HEADER = [
-    "; %s: a silver-metallic skin for Brellis." % P.SKIN_NAME,
+    "; %s: %s." % (P.SKIN_NAME, P.DESCRIPTION),
     "; Written by tools/skin-artwork/generate.py together with its pictures;",
     "; change the generator's parameters and run it again instead of "
     "editing this file.",

@@ -55,6 +55,8 @@ std::vector<HWND> OpenMenuWindows();
 // The window and its open menu windows: the picture covers their bounding
 // rectangle, transparent where none of them is.
 int ShootWithMenus(HWND window, const Options& options);
+// The same for the skin gallery's main form ("gallery", "gallery-<page>").
+int ShowGalleryAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
 
 // The pointer rests on / presses the caption button the options name, then
 // the window is captured into options.out (with its open menu windows).

@@ -177,8 +177,17 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
 }  // namespace
 
 const std::vector<std::string_view>& WindowNames() {
-  static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox",
-                                                   "popup", "sysmenu"};
+  static const std::vector<std::string_view> names{
+      "form", "dialog", "toolwindow", "noborder", "messagebox",
+      "popup",
+      "sysmenu",
+      "gallery",
+      "gallery-buttons",
+      "gallery-boxes",
+      "gallery-edits",
+      "gallery-lists",
+      "gallery-bars",
+  };
   return names;
 }
 
@@ -199,6 +208,7 @@ void Settle(int ms) {
 int ShowAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
   if (options.window == "messagebox") return ShowBoxAndShoot(options, shoot);
   if (IsMenuWindowName(options.window)) return ShowMenuAndShoot(options, shoot);
+  if (options.window.starts_with("gallery")) return ShowGalleryAndShoot(options, shoot);
   return ShowFormAndShoot(options, shoot);
 }
 
