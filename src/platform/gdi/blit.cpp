@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/paint.h"
+#include "platform/gdi/pixel_rows.h"
 #include "platform/gdi/rop.h"
 
 namespace platform {
@@ -200,13 +201,6 @@ Pixel CombineTaps(const SourceReader& source, const Taps& columns, const Taps& r
   return result & kWhite;
 }
 
-// Copies the pixels whose colour is not `key`.
-void CopyUnlessKey(Pixel* to, const Pixel* from, int count, Pixel key) {
-  for (int i = 0; i < count; ++i) {
-    if ((from[i] & kWhite) != key) to[i] = from[i];
-  }
-}
-
 // Whether `count` source columns follow each other without a gap or a
 // repeat (a stretch along the other axis only), all inside the source.
 bool Consecutive(const int* map, int count) {
@@ -359,17 +353,31 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
       int from = 0, to = span;
       while (from < to && map[from] < 0) ++from;
       while (to > from && map[to - 1] < 0) --to;
+      if (to <= from) continue;
       const bool rowCopy = Consecutive(map + from, to - from);
+      const StretchSpans spans(rowCopy ? map : map + from, rowCopy ? 0 : to - from);
+      const std::size_t bytes = static_cast<std::size_t>(to - from) * sizeof(Pixel);
+      int previousSy = -1;
+      const Pixel* previousRow = nullptr;
       for (int y = box.top; y < box.bottom; ++y) {
         const int sy = rows.nearest[static_cast<std::size_t>(y - bounds.top)];
         if (sy < 0) continue;
-        const Pixel* sourceRow = srcSurface->Row(sy);
-        Pixel* d = target.Row(y) + box.left;
-        if (rowCopy) {
-          if (to > from) std::memcpy(d + from, sourceRow + map[from], static_cast<std::size_t>(to - from) * sizeof(Pixel));
+        Pixel* d = target.Row(y) + box.left + from;
+        if (sy == previousSy) {
+          // A row stretched downwards repeats the destination row made from it.
+          std::memcpy(d, previousRow, bytes);
           continue;
         }
-        for (int i = from; i < to; ++i) d[i] = sourceRow[map[i]];
+        const Pixel* sourceRow = srcSurface->Row(sy);
+        if (rowCopy) {
+          std::memcpy(d, sourceRow + map[from], bytes);
+        } else if (spans.Worthwhile()) {
+          spans.Copy(d, sourceRow);
+        } else {
+          for (int i = 0; i < to - from; ++i) d[i] = sourceRow[map[from + i]];
+        }
+        previousSy = sy;
+        previousRow = d;
       }
       continue;
     }
@@ -382,19 +390,22 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
         firstColumn = map[0];
         map = nullptr;
       }
+      const StretchSpans spans(map, map != nullptr ? span : 0);
       for (int y = box.top; y < box.bottom; ++y) {
         const int sy = stretched ? rows.nearest[static_cast<std::size_t>(y - bounds.top)] : y - top + srcTop;
         if (sy < 0) continue;
         const Pixel* sourceRow = srcSurface->Row(sy);
         Pixel* d = target.Row(y) + box.left;
-        if (map != nullptr) {
+        if (map == nullptr) {
+          CopyPixelsUnlessKey(d, sourceRow + firstColumn, span, transparentKey);
+        } else if (spans.Worthwhile()) {
+          spans.CopyUnlessKey(d, sourceRow, transparentKey);
+        } else {
           for (int i = 0; i < span; ++i) {
             if (map[i] < 0) continue;
             const Pixel pixel = sourceRow[map[i]];
             if ((pixel & kWhite) != transparentKey) d[i] = pixel;
           }
-        } else {
-          CopyUnlessKey(d, sourceRow + firstColumn, span, transparentKey);
         }
       }
       continue;
