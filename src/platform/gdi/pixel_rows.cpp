@@ -1,8 +1,5 @@
 #include "platform/gdi/pixel_rows.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace platform {
 
 namespace {
@@ -51,7 +48,7 @@ void StretchSpans::Copy(Pixel* to, const Pixel* sourceRow) const {
     if (span.repeat) {
       FillPixels(to + span.to, span.length, sourceRow[span.from]);
     } else {
-      std::memcpy(to + span.to, sourceRow + span.from, static_cast<std::size_t>(span.length) * sizeof(Pixel));
+      CopyPixels(to + span.to, sourceRow + span.from, span.length);
     }
   }
 }

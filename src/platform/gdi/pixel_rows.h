@@ -3,11 +3,23 @@
 // repeated or consecutive source pixels. Compiled for vector code.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
 #include "platform/gdi/dib_format.h"
 
 namespace platform {
+
+// Copies `count` pixels between rows that do not overlap. The narrow rows of
+// frame sides are copied in place, where a library call would cost more
+// than the copy.
+inline void CopyPixels(Pixel* to, const Pixel* from, int count) {
+  if (count <= 8) {
+    for (int i = 0; i < count; ++i) to[i] = from[i];
+    return;
+  }
+  std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(Pixel));
+}
 
 // `count` pixels of `colour`.
 void FillPixels(Pixel* row, int count, Pixel colour);
