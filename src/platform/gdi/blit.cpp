@@ -73,16 +73,19 @@ Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcL
     const long long s = mirror ? srcStart + srcLength - 1 - j : srcStart + j;
     return (s >= 0 && s < srcLimit) ? static_cast<int>(s) : -1;
   };
-  // i * srcLength / dstLength, stepped without a division per index.
-  long long quotient = static_cast<long long>(first) * srcLength / dstLength;
-  long long remainder = static_cast<long long>(first) * srcLength % dstLength;
-  const long long step = srcLength / dstLength, stepRemainder = srcLength % dstLength;
-  // The carry is taken without a branch: with uneven ratios it would be
-  // mispredicted every few indexes.
+  // i * srcLength / dstLength, stepped without a division per index and
+  // with the carry taken without a branch (uneven ratios would mispredict it
+  // every few indexes). Coordinates have 27 bits, so ints hold every value.
+  int quotient = static_cast<int>(static_cast<long long>(first) * srcLength / dstLength);
+  int remainder = static_cast<int>(static_cast<long long>(first) * srcLength % dstLength);
+  const int step = srcLength / dstLength, stepRemainder = srcLength % dstLength;
+  const int base = mirror ? srcStart + srcLength - 1 : srcStart, direction = mirror ? -1 : 1;
+  int* nearest = taps.nearest.data();
   for (int i = 0; i < count; ++i) {
-    taps.nearest[static_cast<std::size_t>(i)] = actual(quotient);
+    const int s = base + direction * quotient;
+    nearest[i] = static_cast<unsigned>(s) < static_cast<unsigned>(srcLimit) ? s : -1;
     remainder += stepRemainder;
-    const long long carry = remainder >= dstLength ? 1 : 0;
+    const int carry = remainder >= dstLength ? 1 : 0;
     remainder -= carry * dstLength;
     quotient += step + carry;
   }
