@@ -1,5 +1,6 @@
-// Graphics layer costs: blits and stretches of a whole 999×697 window, a
-// caption through DrawText, and building and combining regions. After the run each result
+// Graphics layer costs: blits, stretches, key-colour copies and fills of a
+// whole 999×697 window, a title strip's stretched centre, a caption through
+// DrawText, and building and combining regions. After the run each result
 // is printed as a ratio to memcpy of the same number of destination bytes,
 // measured in the same run, so numbers from busy machines stay comparable.
 #include <benchmark/benchmark.h>
@@ -75,6 +76,43 @@ void BM_StretchBltWindowHalftone(benchmark::State& state) {
   for (auto _ : state) StretchBlt(target.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, 803, 560, SRCCOPY);
 }
 BENCHMARK(BM_StretchBltWindowHalftone);
+
+// The centre of a title strip: 48 source columns stretched over 975.
+constexpr int kTitleWidth = 975;
+constexpr int kTitleHeight = 26;
+
+void BM_MemcpyTitle(benchmark::State& state) { Memcpy(state, std::size_t{kTitleWidth} * kTitleHeight * 4); }
+BENCHMARK(BM_MemcpyTitle);
+
+void BM_StretchBltTitleColorOnColor(benchmark::State& state) {
+  Picture source(48, kTitleHeight), target(kTitleWidth, kTitleHeight);
+  SetStretchBltMode(target.dc, COLORONCOLOR);
+  for (auto _ : state) {
+    StretchBlt(target.dc, 0, 0, kTitleWidth, kTitleHeight, source.dc, 0, 0, 48, kTitleHeight, SRCCOPY);
+  }
+}
+BENCHMARK(BM_StretchBltTitleColorOnColor);
+
+// A key-colour copy of a whole window whose every fourth pixel is the key.
+void BM_TransparentBltWindow(benchmark::State& state) {
+  Picture source(kWidth, kHeight), target(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; x += 4) SetPixel(source.dc, x, y, RGB(255, 0, 255));
+  }
+  for (auto _ : state) {
+    TransparentBlt(target.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, kWidth, kHeight, RGB(255, 0, 255));
+  }
+}
+BENCHMARK(BM_TransparentBltWindow);
+
+void BM_FillRectWindow(benchmark::State& state) {
+  Picture target(kWidth, kHeight);
+  HBRUSH brush = CreateSolidBrush(RGB(12, 34, 56));
+  const RECT all{0, 0, kWidth, kHeight};
+  for (auto _ : state) FillRect(target.dc, &all, brush);
+  DeleteObject(brush);
+}
+BENCHMARK(BM_FillRectWindow);
 
 constexpr int kCaptionWidth = 400;
 constexpr int kCaptionHeight = 18;
@@ -165,6 +203,9 @@ int main(int argc, char** argv) {
       {"BM_BitBltWindow", "BM_MemcpyWindow"},
       {"BM_StretchBltWindowColorOnColor", "BM_MemcpyWindow"},
       {"BM_StretchBltWindowHalftone", "BM_MemcpyWindow"},
+      {"BM_StretchBltTitleColorOnColor", "BM_MemcpyTitle"},
+      {"BM_TransparentBltWindow", "BM_MemcpyWindow"},
+      {"BM_FillRectWindow", "BM_MemcpyWindow"},
       {"BM_DrawTextCaption", "BM_MemcpyCaption"},
       {"BM_ExtCreateRegionFrame", "BM_MemcpyRegionData"},
       {"BM_CombineRgnFrames", "BM_MemcpyRegionData"},

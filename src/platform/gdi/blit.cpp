@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/paint.h"
+#include "platform/gdi/pixel_rows.h"
 #include "platform/gdi/rop.h"
 
 namespace platform {
@@ -72,18 +73,21 @@ Taps BuildTaps(int dstLength, int srcLength, int srcStart, bool mirror, int srcL
     const long long s = mirror ? srcStart + srcLength - 1 - j : srcStart + j;
     return (s >= 0 && s < srcLimit) ? static_cast<int>(s) : -1;
   };
-  // i * srcLength / dstLength, stepped without a division per index.
-  long long quotient = static_cast<long long>(first) * srcLength / dstLength;
-  long long remainder = static_cast<long long>(first) * srcLength % dstLength;
-  const long long step = srcLength / dstLength, stepRemainder = srcLength % dstLength;
+  // i * srcLength / dstLength, stepped without a division per index and
+  // with the carry taken without a branch (uneven ratios would mispredict it
+  // every few indexes). Coordinates have 27 bits, so ints hold every value.
+  int quotient = static_cast<int>(static_cast<long long>(first) * srcLength / dstLength);
+  int remainder = static_cast<int>(static_cast<long long>(first) * srcLength % dstLength);
+  const int step = srcLength / dstLength, stepRemainder = srcLength % dstLength;
+  const int base = mirror ? srcStart + srcLength - 1 : srcStart, direction = mirror ? -1 : 1;
+  int* nearest = taps.nearest.data();
   for (int i = 0; i < count; ++i) {
-    taps.nearest[static_cast<std::size_t>(i)] = actual(quotient);
-    quotient += step;
+    const int s = base + direction * quotient;
+    nearest[i] = static_cast<unsigned>(s) < static_cast<unsigned>(srcLimit) ? s : -1;
     remainder += stepRemainder;
-    if (remainder >= dstLength) {
-      remainder -= dstLength;
-      ++quotient;
-    }
+    const int carry = remainder >= dstLength ? 1 : 0;
+    remainder -= carry * dstLength;
+    quotient += step + carry;
   }
   if (!areas && !combine) return taps;
   taps.start.reserve(static_cast<std::size_t>(count) + 1);
@@ -198,13 +202,6 @@ Pixel CombineTaps(const SourceReader& source, const Taps& columns, const Taps& r
     }
   }
   return result & kWhite;
-}
-
-// Copies the pixels whose colour is not `key`.
-void CopyUnlessKey(Pixel* to, const Pixel* from, int count, Pixel key) {
-  for (int i = 0; i < count; ++i) {
-    if ((from[i] & kWhite) != key) to[i] = from[i];
-  }
 }
 
 // Whether `count` source columns follow each other without a gap or a
@@ -359,17 +356,30 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
       int from = 0, to = span;
       while (from < to && map[from] < 0) ++from;
       while (to > from && map[to - 1] < 0) --to;
+      if (to <= from) continue;
       const bool rowCopy = Consecutive(map + from, to - from);
+      const StretchSpans spans(rowCopy ? map : map + from, rowCopy ? 0 : to - from);
+      int previousSy = -1;
+      const Pixel* previousRow = nullptr;
       for (int y = box.top; y < box.bottom; ++y) {
         const int sy = rows.nearest[static_cast<std::size_t>(y - bounds.top)];
         if (sy < 0) continue;
-        const Pixel* sourceRow = srcSurface->Row(sy);
-        Pixel* d = target.Row(y) + box.left;
-        if (rowCopy) {
-          if (to > from) std::memcpy(d + from, sourceRow + map[from], static_cast<std::size_t>(to - from) * sizeof(Pixel));
+        Pixel* d = target.Row(y) + box.left + from;
+        if (sy == previousSy) {
+          // A row stretched downwards repeats the destination row made from it.
+          CopyPixels(d, previousRow, to - from);
           continue;
         }
-        for (int i = from; i < to; ++i) d[i] = sourceRow[map[i]];
+        const Pixel* sourceRow = srcSurface->Row(sy);
+        if (rowCopy) {
+          CopyPixels(d, sourceRow + map[from], to - from);
+        } else if (spans.Worthwhile()) {
+          spans.Copy(d, sourceRow);
+        } else {
+          for (int i = 0; i < to - from; ++i) d[i] = sourceRow[map[from + i]];
+        }
+        previousSy = sy;
+        previousRow = d;
       }
       continue;
     }
@@ -382,19 +392,22 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
         firstColumn = map[0];
         map = nullptr;
       }
+      const StretchSpans spans(map, map != nullptr ? span : 0);
       for (int y = box.top; y < box.bottom; ++y) {
         const int sy = stretched ? rows.nearest[static_cast<std::size_t>(y - bounds.top)] : y - top + srcTop;
         if (sy < 0) continue;
         const Pixel* sourceRow = srcSurface->Row(sy);
         Pixel* d = target.Row(y) + box.left;
-        if (map != nullptr) {
+        if (map == nullptr) {
+          CopyPixelsUnlessKey(d, sourceRow + firstColumn, span, transparentKey);
+        } else if (spans.Worthwhile()) {
+          spans.CopyUnlessKey(d, sourceRow, transparentKey);
+        } else {
           for (int i = 0; i < span; ++i) {
             if (map[i] < 0) continue;
             const Pixel pixel = sourceRow[map[i]];
             if ((pixel & kWhite) != transparentKey) d[i] = pixel;
           }
-        } else {
-          CopyUnlessKey(d, sourceRow + firstColumn, span, transparentKey);
         }
       }
       continue;
@@ -402,8 +415,7 @@ BOOL RunBlit(DcObject& dst, DcObject* src, const BlitRequest& rq) {
     for (int y = box.top; y < box.bottom; ++y) {
       Pixel* d = target.Row(y) + box.left;
       if (plainCopy) {
-        std::memcpy(d, srcSurface->Row(y - top + srcTop) + (box.left - left + srcLeft),
-                    static_cast<std::size_t>(span) * sizeof(Pixel));
+        CopyPixels(d, srcSurface->Row(y - top + srcTop) + (box.left - left + srcLeft), span);
         continue;
       }
       // Gather the source row (and note which pixels have one).

@@ -137,12 +137,22 @@ void ReadDibRow(const DibFormat& format, const std::uint8_t* row, int x, int cou
       }
       break;
     }
-    case 24:
-      for (int i = 0; i < count; ++i) {
-        const std::uint8_t* s = row + 3 * (x + i);
-        out[i] = s[0] | (Pixel(s[1]) << 8) | (Pixel(s[2]) << 16);
+    case 24: {
+      // Four bytes read at once hold a pixel in their low three (little
+      // endian); the last pixel is read byte by byte, as its fourth byte may
+      // lie past the image.
+      const std::uint8_t* s = row + 3 * x;
+      int i = 0;
+      if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 1 < count; ++i, s += 3) {
+          std::uint32_t v;
+          std::memcpy(&v, s, 4);
+          out[i] = v & 0xFFFFFF;
+        }
       }
+      for (; i < count; ++i, s += 3) out[i] = s[0] | (Pixel(s[1]) << 8) | (Pixel(s[2]) << 16);
       break;
+    }
     case 32:
       if (format.IsDefaultMasks()) {
         std::memcpy(out, row + 4 * x, static_cast<std::size_t>(count) * 4);

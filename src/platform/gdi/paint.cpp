@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gdi/pixel_rows.h"
+
 namespace platform {
 
 namespace {
@@ -143,7 +145,7 @@ void FillAreaSolid(Surface& surface, const Region& area, Pixel colour, int rop2)
     for (int y = box.top; y < box.bottom; ++y) {
       Pixel* row = surface.Row(y) + box.left;
       if (rop2 == R2_COPYPEN) {
-        std::fill_n(row, width, colour);
+        FillPixels(row, width, colour);
       } else {
         for (int x = 0; x < width; ++x) row[x] = ApplyRop2(rop2, colour, row[x]);
       }

@@ -19,6 +19,13 @@ int FrameHeight(const TDataSkinObject& side) {
   return side.Frame > 0 ? side.Picture->Height() / side.Frame : 0;
 }
 
+// Whether the Top side, painted opaquely into a title rectangle this wide,
+// sets every pixel of it: the painters cover their whole rectangle whenever
+// the picture has a frame to cut.
+bool TopSideCovers(const TDataSkinBorder& top, int width) {
+  return width >= 0 && top.Picture != nullptr && !top.Picture->Empty() && top.Frame >= 1;
+}
+
 // The window text as wide text: GetWindowTextW on the NT family for wide
 // windows, else WM_GETTEXT with a 1000-byte buffer.
 WideString WindowText(HWND window, bool unicode) {
@@ -134,8 +141,16 @@ void TWinSkinForm::PaintCaption(HDC dc) {
     title = Rect(0, 0, w, FTitleHeight);
   } else {
     buffer.SetSize(w, FTitleHeight);
-    BitBlt(buffer.Canvas()->Handle(), 0, 0, w, FTitleHeight, dc, 0, 0, SRCCOPY);
     title = Rect(FBorderLeft, 0, w - FBorderRight, FTitleHeight);
+    // The buffer starts as the window's pixels. Where the Top side paints
+    // every pixel of the title, only the corners beside it are copied.
+    HDC to = buffer.Canvas()->Handle();
+    if (TopSideCovers(*FSkin->Top, RectWidth(title))) {
+      BitBlt(to, 0, 0, FBorderLeft, FTitleHeight, dc, 0, 0, SRCCOPY);
+      BitBlt(to, title.right, 0, w - title.right, FTitleHeight, dc, title.right, 0, SRCCOPY);
+    } else {
+      BitBlt(to, 0, 0, w, FTitleHeight, dc, 0, 0, SRCCOPY);
+    }
   }
   HDC bufferDc = buffer.Canvas()->Handle();
   PaintFrameSide(kTopSide, title, bufferDc);
