@@ -176,5 +176,29 @@ TEST_F(FrameGeometry, TheRegionIsRebuiltWhenTheSizeChangesAndNotOnRepaintOrMove)
   EXPECT_EQ(form_->FRegionHeight, after.cy);
 }
 
+TEST_F(FrameGeometry, WithoutTransparentSidesTheRegionIsTheWindowAndOneTransparentSideIsEnoughToScan) {
+  for (TDataSkinBorder* side : {skin_->Left.get(), skin_->Right.get(), skin_->Top.get(), skin_->Bottom.get()}) {
+    side->Trans = 0;
+  }
+  MakeWindow(kFramed);
+  EXPECT_TRUE(form_->FRegionSet);
+  EXPECT_TRUE(PixelsOutsideRegion().empty()) << "the magenta corners stay when no side is transparent";
+  DestroyWindow(window_);
+  Pump();
+
+  // The Bottom side alone transparent, its last row magenta: that row goes,
+  // between the Left and Right sides, whose corners now stay.
+  skin_->Bottom->Trans = 1;
+  TBitmap& bottom = *skin_->Bottom->Picture;
+  bottom.Canvas()->Brush()->SetColor(kSkinKeyColour);
+  bottom.Canvas()->FillRect(Rect(0, kFrameBottom - 1, bottom.Width(), kFrameBottom));
+  MakeWindow(kFramed);
+  const SIZE size = WindowSize();
+  PixelSet expected;
+  for (int x = kFrameLeft; x < size.cx - kFrameRight; ++x) expected.insert({x, size.cy - 1});
+  EXPECT_TRUE(PixelsOutsideRegion() == expected);
+  EXPECT_EQ(form_->FRegionWidth, size.cx);
+}
+
 }  // namespace
 }  // namespace skintest
