@@ -6,7 +6,11 @@
 // inside WM_NCPAINT and WM_NCACTIVATE.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "caption_skin_helpers.h"
 #include "frame_skin_helpers.h"

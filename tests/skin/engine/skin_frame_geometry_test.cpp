@@ -4,6 +4,9 @@
 // magenta pixels of the side pictures, rebuilt only when the size changes.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "caption_skin_helpers.h"
 #include "frame_skin_helpers.h"
 
