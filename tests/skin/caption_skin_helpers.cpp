@@ -63,7 +63,7 @@ std::unique_ptr<TSkinData> MiniCaptionSkin() {
 }
 
 void SkinnedWindowTest::SetUp() {
-  skin_ = MiniCaptionSkin();
+  skin_ = MakeSkin();
   recorder_ = std::make_unique<brellis::test::MessageRecorder>();
   platform::OverrideVersion(0);
   TSkinManage* manager = EnsureSkinManager();

@@ -43,6 +43,10 @@ class SkinnedWindowTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // The skin the manager is made with: the mini caption skin unless a test
+  // needs other pictures.
+  virtual std::unique_ptr<TSkinData> MakeSkin() { return MiniCaptionSkin(); }
+
   // Creates and attaches a window of that style; `beforeAttach` may subclass
   // it first.
   void MakeWindow(DWORD style, DWORD exStyle = 0, const std::function<void(HWND)>& beforeAttach = {});

@@ -5,12 +5,15 @@
 
 namespace skintest {
 
-Bytes BmpFile(int width, int height, COLORREF colour) {
+Bytes BmpFile(int width, int height, COLORREF colour) { return BmpFile(Picture{"", width, height, colour}); }
+
+Bytes BmpFile(const Picture& picture) {
   TBitmap bitmap;
   bitmap.SetPixelFormat(TPixelFormat::pf24bit);
-  bitmap.SetSize(width, height);
-  bitmap.Canvas()->Brush()->SetColor(static_cast<TColor>(colour));
-  bitmap.Canvas()->FillRect(Rect(0, 0, width, height));
+  bitmap.SetSize(picture.width, picture.height);
+  bitmap.Canvas()->Brush()->SetColor(static_cast<TColor>(picture.colour));
+  bitmap.Canvas()->FillRect(Rect(0, 0, picture.width, picture.height));
+  if (picture.paint) picture.paint(bitmap);
   TMemoryStream stream;
   bitmap.SaveToStream(stream);
   return Bytes(stream.Memory(), stream.Memory() + stream.Size());
@@ -20,7 +23,7 @@ Bytes PackageOf(const std::string& ini, const std::vector<Picture>& pictures) {
   std::vector<TSkinEntry> entries;
   entries.push_back({"skin.ini", Bytes(ini.begin(), ini.end())});
   for (const Picture& picture : pictures) {
-    entries.push_back({picture.name, BmpFile(picture.width, picture.height, picture.colour)});
+    entries.push_back({picture.name, BmpFile(picture)});
   }
   TMemoryStream package;
   WriteSkinPackage(entries, package);

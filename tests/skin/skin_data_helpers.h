@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,7 +22,12 @@ struct Picture {
   int width;
   int height;
   COLORREF colour = RGB(90, 120, 150);
+  // Draws on the filled bitmap before it is saved (patterns, key colours).
+  std::function<void(TBitmap&)> paint = {};
 };
+
+// A 24-bit BMP file of the picture: filled with its colour, then painted.
+Bytes BmpFile(const Picture& picture);
 
 // A package holding "skin.ini" with the text `ini` and the pictures.
 Bytes PackageOf(const std::string& ini, const std::vector<Picture>& pictures = {});

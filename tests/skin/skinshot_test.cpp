@@ -6,8 +6,11 @@
 
 #include <cstdio>
 
+#include "frame_skin_helpers.h"
+#include "platform/gdi/codecs.h"
 #include "skin/engine/engine_fixture.h"
 #include "skinshot.h"
+#include "support/golden.h"
 
 namespace skintest {
 namespace {
@@ -141,6 +144,45 @@ TEST_F(SkinshotTest, AHiddenButtonIsRefusedWithoutAPicture) {
   options.hover = 7;  // the MDI child buttons show only in an MDI frame
   EXPECT_EQ(skinshot::Shoot(window, options), skinshot::kFailed);
   EXPECT_EQ(std::fopen(options.out.c_str(), "rb"), nullptr);
+}
+
+// The skinshot program on a package whose side pictures have magenta corners:
+// its picture is transparent exactly where the window region leaves pixels out.
+TEST(SkinshotProgram, APackageWithMagentaCornersGivesAPictureTransparentExactlyOutsideTheRegion) {
+  const std::string package = ::testing::TempDir() + "skinshot_magenta_corners.skn";
+  const std::string out = ::testing::TempDir() + "skinshot_magenta_corners.png";
+  {
+    const Bytes bytes = MiniFrameSkinPackage();
+    FILE* file = std::fopen(package.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  std::remove(out.c_str());
+  const std::string command = std::string("DISPLAY= \"") + SKINSHOT_PROGRAM + "\" --skin \"" + package + "\" \"" + out + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const Rgba picture = ReadRgba(out);
+  ASSERT_EQ(picture.width, 320);
+  ASSERT_EQ(picture.height, 240);
+  const PixelSet transparent = TransparentFramePixels(picture.width, picture.height);
+  int wrong = 0;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const int expected = transparent.count({x, y}) ? 0 : 255;
+      if (picture.At(x, y)[3] != expected) {
+        ++wrong;
+        ADD_FAILURE() << "alpha " << int(picture.At(x, y)[3]) << " at " << x << "," << y;
+        if (wrong > 10) return;
+      }
+    }
+  }
+  // The colours are the picture's: the golden shows the frame of the mini skin.
+  const auto bytes = platform::ReadFileBytes(out);
+  ASSERT_TRUE(bytes);
+  const auto image = platform::ReadPng(bytes->data(), bytes->size());
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(brellis::test::MatchesGolden(*image, "skin/frame_magenta_corners", {48, 40}));
+  std::remove(package.c_str());
 }
 
 }  // namespace

@@ -96,6 +96,28 @@ TEST_F(FrameGoldenTest, HotAndPressedCaptionButtons) {
   EXPECT_FALSE(IsZoomed(window));
 }
 
+// Disabled caption buttons show their fourth (inactive) frame: maximise
+// without a maximise box, minimise without a minimise box; without a system
+// menu both are disabled and close is hidden.
+TEST_F(FrameGoldenTest, DisabledCaptionButtons) {
+  const DWORD framed = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+  HWND noMaximize = Window(framed | WS_SYSMENU | WS_MINIMIZEBOX);
+  EXPECT_TRUE(Matches(noMaximize, "frame_maximize_disabled"));
+  DestroyWindow(noMaximize);
+  HWND noMinimize = Window(framed | WS_SYSMENU | WS_MAXIMIZEBOX);
+  EXPECT_TRUE(Matches(noMinimize, "frame_minimize_disabled"));
+  DestroyWindow(noMinimize);
+  HWND noSystemMenu = Window(framed | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  for (const auto& b : SkinFormOf(noSystemMenu)->FButtons) {
+    if (b->FModel->Action == 0) {
+      EXPECT_FALSE(b->FVisible);
+    } else if ((b->FModel->Action == 1 || b->FModel->Action == 2) && b->FVisible) {
+      EXPECT_FALSE(b->FEnabled);
+    }
+  }
+  EXPECT_TRUE(Matches(noSystemMenu, "frame_no_system_menu"));
+}
+
 struct BoxShot {
   FrameGoldenTest* test;
   ::testing::AssertionResult result = ::testing::AssertionFailure() << "the box was not shown";
