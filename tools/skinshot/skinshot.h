@@ -51,4 +51,7 @@ int ShowAndShoot(const Options& options, int (*shoot)(HWND window, const Options
 // the window is captured into options.out.
 int Shoot(HWND window, const Options& options);
 
+// The "menubar" window with a drop-down open, shot with it (windows_menus.cpp).
+int ShowMenuBarAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
+
 }  // namespace skinshot

@@ -177,7 +177,8 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
 }  // namespace
 
 const std::vector<std::string_view>& WindowNames() {
-  static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox"};
+  static const std::vector<std::string_view> names{"form", "dialog", "toolwindow", "noborder", "messagebox",
+                                                      "menubar"};
   return names;
 }
 
@@ -197,6 +198,7 @@ void Settle(int ms) {
 
 int ShowAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
   if (options.window == "messagebox") return ShowBoxAndShoot(options, shoot);
+  if (options.window == "menubar") return ShowMenuBarAndShoot(options, shoot);
   return ShowFormAndShoot(options, shoot);
 }
 
