@@ -77,10 +77,9 @@ bool TMenuBar::Owns(const TNCObject* item) const {
 void TMenuBar::BuildItems() {
   if (HMENU menu = GetMenu(FForm->FHandle); menu != nullptr) FMenuHandle = menu;
   if (FMenuHandle == nullptr) return;
-  if (FForm->FFormControl != nullptr) {
-    FMenu = FormMainMenu(FForm->FFormControl);
-    if (FMenu == nullptr) return;
-  }
+  // A form object without a main menu of its own still shows the menu its
+  // window was given: the items then come from the handle alone.
+  FMenu = FForm->FFormControl != nullptr ? FormMainMenu(FForm->FFormControl) : nullptr;
   FreeItems();
   if (ItemsFromMenuObject() && FMenu != nullptr) {
     TMenuItem* root = FMenu->Items();
