@@ -69,7 +69,7 @@ file(MAKE_DIRECTORY "${WORK}")
 set(ENV{DISPLAY} ":99")
 
 run(0 "${SKINSHOT}" --list)
-if(NOT last_stdout STREQUAL "form\ndialog\ntoolwindow\nnoborder\nmessagebox\n")
+if(NOT last_stdout STREQUAL "form\ndialog\ntoolwindow\nnoborder\nmessagebox\nmenubar\n")
   message(FATAL_ERROR "--list printed:\n${last_stdout}")
 endif()
 
@@ -86,6 +86,13 @@ endif()
 set(box_width ${width})
 set(box_height ${height})
 expect_different("${WORK}/form.png" "${WORK}/dialog.png")
+# The menu bar with its drop-down open: the form and the menu window.
+run(0 "${SKINSHOT}" --window menubar "${WORK}/menubar.png")
+read_header("${WORK}/menubar.png")
+if(width LESS 320 OR height LESS 240)
+  message(FATAL_ERROR "the menu-bar picture is ${width}x${height}")
+endif()
+expect_different("${WORK}/form.png" "${WORK}/menubar.png")
 expect_different("${WORK}/form.png" "${WORK}/noborder.png")
 
 # Sizes, the caption, activation and the reading order.

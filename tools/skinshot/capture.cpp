@@ -96,9 +96,16 @@ bool WritePicture(HWND window, const std::string& path) {
     std::fprintf(stderr, "skinshot: the window has no picture on the screen\n");
     return false;
   }
+  return WriteRgbaPicture(*image, RegionAlpha(window, image->format.width, image->format.height), path);
+}
+
+}  // namespace
+
+bool WriteRgbaPicture(const platform::DibImage& picture, const std::vector<std::uint8_t>& alpha,
+                      const std::string& path) {
+  const platform::DibImage* image = &picture;
   const int width = image->format.width;
   const int height = image->format.height;
-  const std::vector<std::uint8_t> alpha = RegionAlpha(window, width, height);
   std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
   std::vector<platform::Pixel> scratch(static_cast<std::size_t>(width));
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * 3);
@@ -121,6 +128,8 @@ bool WritePicture(HWND window, const std::string& path) {
   }
   return true;
 }
+
+namespace {
 
 struct PressShot {
   HWND window = nullptr;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/gdi/codecs.h"
 #include "platform/user/user.h"
 
 namespace skinshot {
@@ -50,6 +51,10 @@ int ShowAndShoot(const Options& options, int (*shoot)(HWND window, const Options
 // The pointer rests on / presses the caption button the options name, then
 // the window is captured into options.out.
 int Shoot(HWND window, const Options& options);
+
+// A picture as an RGBA PNG file, `alpha` one byte per pixel row by row.
+bool WriteRgbaPicture(const platform::DibImage& picture, const std::vector<std::uint8_t>& alpha,
+                      const std::string& path);
 
 // The "menubar" window with a drop-down open, shot with it (windows_menus.cpp).
 int ShowMenuBarAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));

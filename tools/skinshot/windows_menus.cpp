@@ -102,14 +102,13 @@ bool WriteScreenPart(const RECT& r, const std::string& path) {
       std::memcpy(part.bits.data() + part.format.RowOffset(y) + static_cast<std::size_t>(x) * 4, &p, 4);
     }
   }
-  return platform::WriteFileBytes(path, platform::WritePng(part));
+  return WriteRgbaPicture(part, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 255), path);
 }
 
 void ShootTheDropDown(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_shot.taken = true;
   g_shot.written = WriteScreenPart(ShotBounds(g_shot.form), g_shot.options->out);
-  if (!g_shot.written) std::fprintf(stderr, "skinshot: cannot write %s\n", g_shot.options->out.c_str());
   EndMenu();
 }
 

@@ -143,8 +143,9 @@ bool TWinSkinForm::IsButtonVisible(TWinSysButton& button) {
       case 9: return !minBox;
       case 10: return first ? help && !minBox && !maxBox : help;
       case kVisibleInMenuBar:
-        // The second code repeats the first.
-        return first ? FKind == kKindMDIFrame && FMenuBar != nullptr && ActiveChildMaximized() : true;
+        // The skinned menu bar of an MDI frame is the only one with a
+        // height of its own there; the second code repeats the first.
+        return first ? FKind == kKindMDIFrame && FMenuBarHeight > 0 && ActiveChildMaximized() : true;
       case 200: return dialogBorder;
       default:
         if (code >= 201 && code <= 999) return true;
