@@ -139,8 +139,9 @@ void TCustomForm::SetWindowState(TWindowState state) {
 
 void TCustomForm::SetMenu(TComponent* menu) {
   menu_ = menu;
-  AttachFormMenu(this);
-  Perform(CM_MENUCHANGED);
+  // Through the window, so that a window procedure put in front of the
+  // form's sees the change.
+  if (HandleAllocated()) SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) {

@@ -148,6 +148,10 @@ void TCustomForm::WndProc(TMessage& message) {
     case CM_DIALOGKEY:
       message.Result = DialogKey(message.WParam, message.LParam) ? 1 : 0;
       return;
+    case CM_MENUCHANGED:
+      // The window shows the menu as it is now.
+      AttachFormMenu(this);
+      return;
     case WM_ACTIVATE:
       TScrollingWinControl::WndProc(message);
       if (LOWORD(message.WParam) != WA_INACTIVE) {

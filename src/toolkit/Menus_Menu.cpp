@@ -8,6 +8,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Messages.h"
 
 namespace {
 
@@ -206,7 +207,10 @@ bool TMenu::IsShortCut(WORD key, bool shift, bool ctrl, bool alt) {
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 void TMainMenu::HandleRebuilt() {
-  if (form_ != nullptr && form_->HandleAllocated()) DrawMenuBar(form_->Handle());
+  if (form_ == nullptr || !form_->HandleAllocated()) return;
+  // The window hears of it: whoever draws its bar reads the items again.
+  SendMessageA(form_->Handle(), CM_MENUCHANGED, 0, 0);
+  DrawMenuBar(form_->Handle());
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}

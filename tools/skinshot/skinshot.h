@@ -62,4 +62,7 @@ int ShowGalleryAndShoot(const Options& options, int (*shoot)(HWND window, const 
 // the window is captured into options.out (with its open menu windows).
 int Shoot(HWND window, const Options& options);
 
+// The "menubar" window with a drop-down open, shot with it (windows_menus.cpp).
+int ShowMenuBarAndShoot(const Options& options, int (*shoot)(HWND window, const Options& options));
+
 }  // namespace skinshot

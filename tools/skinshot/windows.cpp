@@ -179,6 +179,7 @@ int ShowBoxAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) 
 const std::vector<std::string_view>& WindowNames() {
   static const std::vector<std::string_view> names{
       "form", "dialog", "toolwindow", "noborder", "messagebox",
+      "menubar",
       "popup",
       "sysmenu",
       "gallery",
@@ -207,6 +208,7 @@ void Settle(int ms) {
 
 int ShowAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
   if (options.window == "messagebox") return ShowBoxAndShoot(options, shoot);
+  if (options.window == "menubar") return ShowMenuBarAndShoot(options, shoot);
   if (IsMenuWindowName(options.window)) return ShowMenuAndShoot(options, shoot);
   if (options.window.starts_with("gallery")) return ShowGalleryAndShoot(options, shoot);
   return ShowFormAndShoot(options, shoot);

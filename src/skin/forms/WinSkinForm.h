@@ -92,6 +92,8 @@ class TWinSkinForm;
 class TControl;
 class TPopupMenu;
 class TMenuItem;
+class TMenuBar;
+class TMenuBtn;
 class TTimer;
 class TFont;
 struct TMessage;
@@ -126,6 +128,8 @@ class TWinSysButton : public TNCObject {
 
   TDataSkinSysButton* FModel;
 };
+
+#include "skin/forms/WinSkinForm_MenuBar.h"
 
 // Window kinds, border styles, show states and object states.
 constexpr int kKindPlain = 0;
@@ -224,6 +228,25 @@ class TWinSkinForm {
   bool Maximized() const { return FShowState == kShowMaximized; }
   bool Minimized() const { return FShowState == kShowMinimized; }
 
+  // -- Menu bar (WinSkinForm_MenuBar*.cpp) -----------------------------------
+  // The first enabled, visible item whose caption has `key` as accelerator.
+  TMenuBtn* AcceleratorItem(WCHAR key) const;
+  // Opens the item's drop-down (after posting its command); false when it
+  // has none.
+  bool OpenItem(TMenuBtn* item);
+  // Posts the click on `item` that closes an open drop-down and opens its.
+  void SwitchToItem(TMenuBtn* item);
+  // Message 0x3518: opens the bar item under a screen point.
+  LRESULT OpenItemAtPoint(LPARAM screenPoint);
+  // CM_DIALOGKEY: Alt with an item's accelerator switches to that item.
+  void MenuDialogKey(TMessage& message);
+  // The bar's items again from the window's (new) menu, laid out and shown.
+  void MenuBarChanged(bool afterMDISetMenu);
+  // Creates the bar for the window's menu at attach; frees it at detach,
+  // handing the window its menu back when `restoreMenu`.
+  void CreateMenuBar();
+  void FreeMenuBar(bool restoreMenu);
+
   // -- Fields (read and written by the engine's units) -----------------------
   TWndMethod FOldWindowProc;
   WNDPROC FOldWndProc = nullptr;
@@ -276,6 +299,7 @@ class TWinSkinForm {
   std::unique_ptr<TCanvas> FCanvas;
   std::unique_ptr<TCanvas> FControlCanvas;
   TSkinData* FSkin = nullptr;
+  std::unique_ptr<TMenuBar> FMenuBar;
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;
   std::unique_ptr<TBitmap> FIconBitmap;
   std::unique_ptr<TBitmap> FCaptionBitmap;
@@ -308,6 +332,7 @@ class TWinSkinForm {
   void RestoreFrameSize();
   void SetFormColor(TColor color);
   bool ActiveChildMaximized() const;
+  friend class TMenuBar;
 };
 
 // The shared scratch bitmap of the window skinning (the menu bar's buffer);

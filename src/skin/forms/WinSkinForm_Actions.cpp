@@ -4,15 +4,10 @@
 #include "skin/WinSkinData.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinForm_MenuBarTracking.h"
 #include "toolkit/ExtCtrls.h"
 
 namespace {
-
-// Alt with a key (0: Alt alone) on a skinned window: the skinned menu bar's
-// first enabled, visible item with that accelerator (or its first item for
-// Alt alone) opens. Answers whether the request ends here; Alt alone always
-// does. A window without a skinned menu bar has no item to open.
-bool OpenMenuBarItemForKey(TWinSkinForm&, WCHAR key) { return key == 0; }
 
 bool ClosingAllowed(HMENU systemMenu) {
   const DWORD version = SkinPlatformVersion();

@@ -102,13 +102,8 @@ void TWinSkinForm::SkinWindow(TSkinData* skin) {
   Subclass();
 
   if (FFrameSkinned) {
-    // The menu bar is drawn by the skin: the window gives up its own bar and
-    // the skin keeps the bar's height at the top of the frame.
-    FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle != nullptr && FKind != kKindMDIChild) {
-      FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
-      SetMenu(FHandle, nullptr);
-    }
+    // The menu bar is drawn by the skin: the window gives up its own bar.
+    CreateMenuBar();
     BuildFrame();
   } else {
     FState = kStateReady;

@@ -29,9 +29,7 @@ void TWinSkinForm::Detach() {
   if (!ReleaseHooks()) return;
   if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
   SetSysMenuStyle(false);
-  if (FMenuHandle != nullptr && FMenuBarHeight > 0 && FKind != kKindMDIChild && IsMenu(FMenuHandle)) {
-    SetMenu(FHandle, FMenuHandle);
-  }
+  FreeMenuBar(true);
   if (FKind == kKindMDIFrame) UnhookMDIClient();
   if (FState != kStateDetaching && (FKind == kKindMDIChild || !FIsChild)) RestoreFrameSize();
   SetWindowRgn(FHandle, nullptr, TRUE);
@@ -56,6 +54,7 @@ void TWinSkinForm::DetachLight() {
     return;
   }
   if (!ReleaseHooks()) return;
+  FreeMenuBar(false);
   UnhookMDIClient();
 }
 

@@ -105,7 +105,11 @@ void TWinSkinForm::PaintNonClient(HDC given) {
       PaintCaption(dc);
       if (!Minimized() && FMenuBarHeight > 0) {
         const RECT bar = Rect(FBorderLeft, FTitleHeight, w - FBorderRight, FTitleHeight + FMenuBarHeight);
-        FillRect(dc, &bar, FSkin->SkinBrush());
+        if (FMenuBar) {
+          FMenuBar->PaintBar(dc, bar);
+        } else {
+          FillRect(dc, &bar, FSkin->SkinBrush());
+        }
       }
     }
   } catch (...) {

@@ -51,7 +51,18 @@ LRESULT TWinSkinForm::MDIClientWndProc(HWND client, UINT message, WPARAM wParam,
     case WM_MDIDESTROY: {
       const LRESULT result = passOn();
       if (FFrameSkinned) SkinManager->SetMDIChildMaximized(ActiveChildMaximized());
-      if (SendMessageW(client, WM_MDIGETACTIVE, 0, 0) == 0) FSkin->SetMenuUpdate(FSavedMenuUpdate);
+      if (SendMessageW(client, WM_MDIGETACTIVE, 0, 0) == 0) {
+        FSkin->SetMenuUpdate(FSavedMenuUpdate);
+        MenuBarChanged(false);
+      }
+      return result;
+    }
+    case WM_MDISETMENU: {
+      const LRESULT result = passOn();
+      if (FFrameSkinned) {
+        if (wParam != 0) MenuBarChanged(true);
+        SetMenu(FHandle, nullptr);
+      }
       return result;
     }
     case WM_MDITILE:

@@ -19,16 +19,17 @@ LRESULT TWinSkinForm::NCHitTest(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::NCMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const TPoint screen{static_cast<std::int16_t>(LOWORD(lParam)), static_cast<std::int16_t>(HIWORD(lParam))};
-  // The caption button under the point; menu-bar items join the lookup once
-  // the window has a skinned menu bar.
-  TWinSysButton* button = ButtonAt(ScreenToFrame(screen));
+  // The caption button under the point, else the menu-bar item.
+  const TPoint frame = ScreenToFrame(screen);
+  TWinSysButton* button = ButtonAt(frame);
+  TMenuBtn* item = button == nullptr && FMenuBar && message != WM_NCLBUTTONDBLCLK ? FMenuBar->ItemAt(frame) : nullptr;
 
   switch (message) {
     case WM_NCMOUSEMOVE:
       // An inactive window shows no hover effects.
       if (!FActive) return 0;
-      if (button != nullptr) {
-        button->MouseMove();
+      if (button != nullptr || item != nullptr) {
+        button != nullptr ? button->MouseMove() : item->MouseMove();
         return 0;
       }
       if (FHotObject != nullptr) FHotObject->MouseLeave();
@@ -41,11 +42,24 @@ LRESULT TWinSkinForm::NCMouseMessage(UINT message, WPARAM wParam, LPARAM lParam)
         button->MouseDown();
         return 0;
       }
+      if (item != nullptr) {
+        if (!FActive) SetForegroundWindow(FHandle);
+        item->MouseDown();
+        // The drop-down runs a loop of its own, in which the bar may be
+        // rebuilt or the skin taken off the window.
+        const HWND window = FHandle;
+        OpenItem(item);
+        if (SkinManager != nullptr && SkinManager->FindSkinForm(window) == this && FMenuBar && FMenuBar->Owns(item)) {
+          FHotObject = item;
+        }
+        return 0;
+      }
       // A maximised window cannot be dragged by its caption.
       if (Maximized() && FActive && wParam == HTCAPTION) wParam = HTMENU;
       return PassOn(message, wParam, lParam);
 
     case WM_NCLBUTTONUP:
+      if (item != nullptr) return 0;
       if (button == nullptr) return PassOn(message, wParam, lParam);
       // Only the button still hot since its press acts.
       if (FHotObject == button) {

@@ -93,6 +93,8 @@ LRESULT TWinSkinForm::SkinWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return SysCommand(wParam, lParam);
     case CM_MENUCHANGED:
       return OnMenuChanged(message, wParam, lParam);
+    case SKM_OPENMENUITEM:
+      return OpenItemAtPoint(lParam);
     default:
       break;
   }
@@ -137,6 +139,15 @@ LRESULT TWinSkinForm::OnMenuChanged(UINT message, WPARAM wParam, LPARAM lParam) 
   FSkin->SetNCPaintEnabled(true);
   if (HMENU menu = GetMenu(FHandle); menu != nullptr) {
     FMenuHandle = menu;
+    // A window that had no menu at attach gets its bar now, or the menu
+    // taken off it below would be lost.
+    if (!FMenuBar && FKind != kKindMDIChild) {
+      CreateMenuBar();
+      SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    } else if (FSkin->MenuUpdate()) {
+      MenuBarChanged(false);
+    }
     SetMenu(FHandle, nullptr);
   }
   return result;
@@ -171,6 +182,8 @@ LRESULT TWinSkinForm::OnNCCalcSize(WPARAM wParam, LPARAM lParam) {
     return WVR_VALIDRECTS;
   }
   const WINDOWPOS& wp = *p->lppos;
+  // The bar takes as many rows as its items need at the new width.
+  if (FMenuBar) FMenuBarHeight = FMenuBar->HeightFor(wp.cx - FBorderLeft - FBorderRight);
   const RECT client{wp.x + FBorderLeft, wp.y + FTitleHeight + FMenuBarHeight, wp.x + wp.cx - FBorderRight,
                     wp.y + wp.cy - FBorderBottom};
   p->rgrc[0] = client;
@@ -207,6 +220,9 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
       return;
     case SKM_REAPPLY:
       ReapplySkin();
+      return;
+    case CM_DIALOGKEY:
+      MenuDialogKey(message);
       return;
     case SKM_PAINTINTODC:
       if (message.LParam == SKM_MAGIC) {
