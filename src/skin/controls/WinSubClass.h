@@ -157,9 +157,13 @@ class TSkinControl : public TComponent {
   bool FParentBackgroundWasTrue = false;
   // The class the attach pass made this object as (for the re-attach).
   TSkinClass FSkinClass = TSkinClass::None;
+  // The control's window is being made again (CM_RECREATEWND): the object
+  // stays attached and follows the new window.
+  bool FRecreating = false;
 
  private:
   void RestoreControlWindowProc();
+  void FollowNewWindow();
 };
 
 // ---------------------------------------------------------------------------

@@ -126,6 +126,8 @@ void TSkinControl::ControlWndProc(TMessage& message) {
     if (saved) saved(message);
     return;
   }
+  if (message.Msg == CM_RECREATEWND) FRecreating = true;
+  if (FRecreating) FollowNewWindow();
   if (!FSkinEnabled) {
     CallDefault(message);
     return;
@@ -146,10 +148,21 @@ void TSkinControl::CallDefault(TMessage& message) {
   }
 }
 
+void TSkinControl::FollowNewWindow() {
+  auto* windowed = As<TWinControl>(FControl);
+  if (windowed == nullptr || !windowed->HandleAllocated() || windowed->Handle() == FHandle) return;
+  if (!IsWindow(windowed->Handle())) return;
+  FHandle = windowed->Handle();
+  FUnicode = IsWindowUnicode(FHandle) != FALSE;
+  FRecreating = false;
+}
+
 bool TSkinControl::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCDESTROY:
       CallDefault(message);
+      // A window made again keeps its skin: only the handle changes.
+      if (FRecreating && FControl != nullptr && !FControl->Destroying()) return false;
       FSkinEnabled = false;
       FState = kSkinControlDead;
       Detach();
