@@ -409,6 +409,12 @@ TControl* MouseControl();
 void SetMouseControl(TControl* control);
 // A control going away is no longer the mouse or capture control.
 void ForgetMouseControl(TControl* control);
+// Focus notifications: a control that gained the focus tells every control
+// of its top-level parent (CM_FOCUSCHANGED, lParam the control); one that
+// lost it gets CM_EXIT.
+void NotifyFocusMoved(TWinControl* control, bool gained);
+// Sends `message` to `root` and every control below it, parents first.
+void BroadcastToControls(TControl* root, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Cursor numbers and the platform cursors they stand for.
 TCursor StringToCursor(std::string_view text);

@@ -36,6 +36,11 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_SETCURSOR:
       if (SetCursorFromControls(message)) return;
       break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      TControl::WndProc(message);
+      NotifyFocusMoved(this, message.Msg == WM_SETFOCUS);
+      return;
     case WM_MOUSELEAVE:
       if (MouseControl() == this || (MouseControl() != nullptr && MouseControl()->Parent() == this &&
                                      !MouseControl()->Is<TWinControl>())) {

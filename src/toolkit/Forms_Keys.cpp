@@ -62,7 +62,12 @@ bool OfferDialogKey(const MSG& msg) {
   if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
   if (GetKeyState(VK_MENU) < 0) shift |= 2;
   if (GetKeyState(VK_CONTROL) < 0) shift |= 4;
-  return form->Perform(CM_DIALOGKEY, msg.wParam, shift) != 0;
+  const bool handled = form->Perform(CM_DIALOGKEY, msg.wParam, shift) != 0;
+  // Default buttons follow the keys the form was offered.
+  for (int i = 0; i < form->ControlCount(); ++i) {
+    BroadcastToControls(form->Controls(i), CM_DIALOGKEYSEEN, msg.wParam, shift);
+  }
+  return handled;
 }
 
 bool TCustomForm::DialogKey(WPARAM key, LPARAM shift) {

@@ -1,6 +1,7 @@
 // The thread CBT hook that shows the skin manager every window the GUI thread
 // creates, activates or destroys, and the module state it keeps.
 #include "skin/WinSkinData.h"
+#include "skin/controls/WinSubClass.h"
 #include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
 
@@ -54,6 +55,7 @@ void TSkinManage::InstallHooks() {
 TSkinManage* EnsureSkinManager() {
   if (SkinManager == nullptr) {
     hookInert = false;
+    InstallControlSkinning();
     SkinManager = new TSkinManage();
   }
   return SkinManager;

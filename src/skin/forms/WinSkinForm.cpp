@@ -48,6 +48,7 @@ TWinSkinForm::TWinSkinForm(TControl* formControl)
       FCaptionBitmap(std::make_unique<TBitmap>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
+  FreeControls();
   FreeButtons();
   if (Subclassed()) RestoreWindowProc();
   UnhookMDIClient();

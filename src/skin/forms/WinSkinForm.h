@@ -76,6 +76,26 @@ void DrawMasked(HDC dc, const TRect& dest, TBitmap* bitmap, TColor key);
 HRGN RegionFromBitmap(TBitmap* bitmap, int xOffset, int yOffset, int blueTolerance, int greenTolerance,
                       int redTolerance, TColor key);
 
+// -- Parent background and tool bars (the control skins draw with these) ----
+class TToolBar;
+class TToolButton;
+class TWinSkinForm;
+enum class TCustomDrawStateItem;
+
+// Paints the control's parent under the control into `dc` (whose origin is
+// the control's top-left): the parent erases and paints itself into the DC,
+// moved and clipped to the control's bounds. Nothing for a control without
+// a parent.
+void PaintParentBackground(TControl* control, HDC dc);
+// A tool bar's background: the skin's tool-bar picture stretched over `rect`
+// of the tool bar's canvas, unless the skin has none or its options ask for
+// the tool bar's own background.
+void PaintToolbarBackground(TWinSkinForm* form, TToolBar* toolbar, const TRect& rect);
+// A tool button in the skin's button frames: pressed when selected, hot when
+// focused or hot, normal when only default; other states draw nothing.
+void PaintToolbarButton(TWinSkinForm* form, TToolBar* toolbar, TToolButton* button,
+                        TSet<TCustomDrawStateItem> state);
+
 // ---------------------------------------------------------------------------
 // Form skinning
 //
@@ -96,6 +116,7 @@ class TMenuBar;
 class TMenuBtn;
 class TTimer;
 class TFont;
+class TSkinControl;
 struct TMessage;
 
 // The hot objects of the non-client area: caption buttons (and menu-bar
@@ -314,6 +335,23 @@ class TWinSkinForm {
   int FShowState = kShowNormal;
   int FState = kStateAttached;
   AnsiString FManagerClassName;
+
+  // -- Control skins (TSkinControl, skin/controls/WinSubClass.h) -------------
+  // The control skinning objects of this window, in attach order; the list
+  // holds references, and frees entries when it purges or releases them.
+  std::vector<TSkinControl*> FControls;
+  // True when `object` is listed already; otherwise it is appended.
+  bool RegisterControl(TSkinControl* object);
+  // Removes the last occurrence of `object`.
+  void UnregisterControl(TSkinControl* object);
+  TSkinControl* FindWindowSkin(HWND window) const;
+  // Frees every object whose window was destroyed, last first.
+  void FreeDeadControls();
+  // Detaches (unless dead) and frees every object, first first.
+  void FreeControls();
+  // A scrolling control's window was re-created: its skin object is made
+  // again for the new window.
+  void ReattachScrolling(HWND window);
 
  private:
   void Subclass();

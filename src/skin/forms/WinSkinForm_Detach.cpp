@@ -16,6 +16,7 @@ bool TWinSkinForm::ReleaseHooks() {
     FOldWindowProc = nullptr;
   }
   RestoreWindowProc();
+  FreeControls();
   return true;
 }
 
@@ -60,6 +61,7 @@ void TWinSkinForm::DetachLight() {
 
 void TWinSkinForm::DetachUnskinned() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  FreeControls();
   if (FFormControl != nullptr && FState != kStateDetaching) SetFormColor(FSavedColor);
   if (Subclassed()) RestoreWindowProc();
   UnhookMDIClient();

@@ -58,6 +58,9 @@ LRESULT TWinSkinForm::SkinWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case SKM_FINISHATTACH:
       FinishAttach();
       return 0;
+    case SKM_REATTACHSCROLL:
+      ReattachScrolling(reinterpret_cast<HWND>(wParam));
+      return 0;
     default:
       break;
   }
