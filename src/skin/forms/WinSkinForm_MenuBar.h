@@ -64,11 +64,6 @@ class TMenuBar {
   // Gives the entries the bar made owner-drawn their own drawing back.
   void RestoreOwnerDraw();
 
-  // Set by the skinned popup menus once they draw owner-drawn entries: the
-  // bar then makes its drop-downs' entries owner-drawn as it opens them, so
-  // that the window is asked to measure and draw them.
-  static bool OwnerDrawDropDowns;
-
   std::vector<std::unique_ptr<TMenuBtn>> FItems;
   TMenu* FMenu = nullptr;
   TRect FBarRect{};

@@ -9,8 +9,6 @@
 #include "skin/forms/WinSkinForm_MenuBarTracking.h"
 #include "toolkit/Menus.h"
 
-bool TMenuBar::OwnerDrawDropDowns = false;
-
 namespace {
 
 constexpr UINT kDropDownFlags = TPM_NONOTIFY | TPM_RIGHTBUTTON;
@@ -163,7 +161,7 @@ bool TWinSkinForm::OpenItem(TMenuBtn* item) {
   GetWindowRect(FHandle, &window);
   FWindowRect = window;
   const HMENU subMenu = item->FSubMenu;
-  if (TMenuBar::OwnerDrawDropDowns && !IsNT4()) FMenuBar->MakeOwnerDrawn(subMenu, 0);
+  if (!IsNT4()) FMenuBar->MakeOwnerDrawn(subMenu, 0);
   FMenuTracking = true;
   const POINT at{window.left + (FRightToLeft ? item->FRect.right : item->FRect.left), window.top + item->FRect.bottom};
   SkinManager->FMenuKind = kMenuKindMenuBar;

@@ -27,14 +27,25 @@ TEST_F(MenuBarMouse, AClickOpensTheItemsDropDownBelowItsLeftEdge) {
   TWinSkinForm* form = SkinFormOf(window);
   const TRect edit = Bar(window)->FItems[1]->FRect;
   bool trackingInside = false;
+  bool entriesOwnerDrawn = false;
   const auto opened = Track([&] { ClickAt(ItemCentre(window, 1)); },
                             [&](int) {
                               trackingInside = form->FMenuTracking;
+                              // The window is asked to measure and draw every entry.
+                              MENUITEMINFOA info{};
+                              info.cbSize = sizeof(info);
+                              info.fMask = MIIM_FTYPE;
+                              entriesOwnerDrawn = GetMenuItemCount(form->FOpenSubMenu) > 0;
+                              for (int i = 0; i < GetMenuItemCount(form->FOpenSubMenu); ++i) {
+                                GetMenuItemInfoA(form->FOpenSubMenu, static_cast<UINT>(i), TRUE, &info);
+                                entriesOwnerDrawn = entriesOwnerDrawn && (info.fType & MFT_OWNERDRAW) != 0;
+                              }
                               PostMenuKey(VK_ESCAPE);
                             });
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0].index, 1);
   EXPECT_TRUE(trackingInside);
+  EXPECT_TRUE(entriesOwnerDrawn);
   const RECT w = WindowRectOf(window);
   EXPECT_EQ(opened[0].rect.left, w.left + edit.left);
   EXPECT_EQ(opened[0].rect.top, w.top + edit.bottom);
