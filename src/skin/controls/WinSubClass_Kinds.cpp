@@ -2,6 +2,7 @@
 // order, the first that applies decides), the kinds of the Skin3rd map, and
 // the rows for bare windows by window class and style.
 #include "skin/controls/WinSubClass.h"
+#include "skin/forms/WinSkinDlg.h"
 #include "skin/forms/WinSkinForm.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Buttons_BitBtn.h"
@@ -165,15 +166,19 @@ bool TSkinAttachPass::RuleTable(const AnsiString& className, TControl* control) 
 void TSkinAttachPass::SkinToolBar(TControl* control) {
   auto* toolBar = As<TToolBar>(control);
   SetPropByName(control, "Flat", "True");
-  TWinSkinForm* form = FForm;
+  // The events outlive the form object (a skin switch frees it while the
+  // tool bar stays), so they find the window's current one at each paint and
+  // leave the tool bar's own drawing alone while it has none.
+  const HWND window = FForm->FHandle;
+  const auto skinForm = [window] { return SkinManager != nullptr ? SkinManager->FindSkinForm(window) : nullptr; };
   if (!toolBar->OnCustomDraw) {
-    toolBar->OnCustomDraw = [form](TToolBar* sender, const TRect& rect, bool&) {
-      PaintToolbarBackground(form, sender, rect);
+    toolBar->OnCustomDraw = [skinForm](TToolBar* sender, const TRect& rect, bool&) {
+      if (TWinSkinForm* form = skinForm()) PaintToolbarBackground(form, sender, rect);
     };
   }
   if (!toolBar->OnCustomDrawButton) {
-    toolBar->OnCustomDrawButton = [form](TToolBar* sender, TToolButton* button, TCustomDrawState state, bool&) {
-      PaintToolbarButton(form, sender, button, state);
+    toolBar->OnCustomDrawButton = [skinForm](TToolBar* sender, TToolButton* button, TCustomDrawState state, bool&) {
+      if (TWinSkinForm* form = skinForm()) PaintToolbarButton(form, sender, button, state);
     };
   }
   Attach(TSkinClass::Box, control);

@@ -257,6 +257,29 @@ TEST_F(AttachPassTest, AReattachRequestReplacesTheScrollingSkinOfTheWindow) {
             1);
 }
 
+TEST_F(AttachPassTest, ToolBarEventsOutliveTheFormObjectAndFollowTheNextOne) {
+  RecordingSkinClasses classes;
+  LoadMainSkin();
+  TForm* form = NewForm();
+  auto* toolBar = Add<TToolBar>(form, 0);
+  NewComponent<TToolButton>(form)->SetParent(toolBar);
+  ASSERT_NE(ShowAndAttach(form), nullptr);
+  ASSERT_TRUE(toolBar->OnCustomDraw);
+
+  // Skinning off frees the form object; the tool bar paints on unharmed.
+  skin->SetActive(false);
+  Settle(300);
+  ASSERT_EQ(SkinFormOf(form->Handle()), nullptr);
+  toolBar->Repaint();
+  Application->ProcessMessages();
+
+  skin->SetActive(true);
+  Settle(300);
+  ASSERT_NE(SkinFormOf(form->Handle()), nullptr);
+  toolBar->Repaint();
+  Application->ProcessMessages();
+}
+
 TEST_F(AttachPassTest, AttachingAndDetachingAFormOfManyControlsLeavesNoHandle) {
   RecordingSkinClasses classes;
   LoadMainSkin();
