@@ -68,6 +68,7 @@ TMainMenu* FourItemMenu(TForm* form) {
 struct MenuShot {
   HWND form = nullptr;
   const Options* options = nullptr;
+  int (*shoot)(HWND, const Options&) = nullptr;
   bool written = false;
   bool taken = false;
 };
@@ -76,13 +77,13 @@ MenuShot g_shot;
 void ShootTheDropDown(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_shot.taken = true;
-  g_shot.written = ShootWithMenus(g_shot.form, *g_shot.options) == kWritten;
+  g_shot.written = g_shot.shoot(g_shot.form, *g_shot.options) == kWritten;
   EndMenu();
 }
 
 }  // namespace
 
-int ShowMenuBarAndShoot(const Options& options, int (*)(HWND, const Options&)) {
+int ShowMenuBarAndShoot(const Options& options, int (*shoot)(HWND, const Options&)) {
   TForm* form = NewComponent<TForm>(Application);
   form->SetBounds(40, 40, options.size.cx, options.size.cy);
   form->SetCaption("Brellis");
@@ -97,7 +98,7 @@ int ShowMenuBarAndShoot(const Options& options, int (*)(HWND, const Options&)) {
   RECT window{};
   GetWindowRect(form->Handle(), &window);
   const TRect& item = skinned->FMenuBar->FItems[1]->FRect;
-  g_shot = MenuShot{form->Handle(), &options};
+  g_shot = MenuShot{form->Handle(), &options, shoot};
   SetTimer(nullptr, 0, kShotDelay, &ShootTheDropDown);
   const POINT at{window.left + (item.left + item.right) / 2, window.top + (item.top + item.bottom) / 2};
   headless::MoveMouse(at.x, at.y);
